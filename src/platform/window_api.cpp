@@ -1,0 +1,118 @@
+#include "platform/window_api.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWidget>
+
+namespace quarven::platform {
+
+namespace {
+QWidget& desktop() {
+  static QWidget* d = new QWidget(nullptr, Qt::Desktop);  // never shown; lives as long as the process
+  return *d;
+}
+
+bool isDesktop(HWND hwnd) { return hwnd == &desktop(); }
+
+QRect screenRect(QWidget* w) {
+  if (isDesktop(w)) {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect();
+  }
+  if (w->isWindow()) return w->frameGeometry();
+  return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+// Extra width and height that the frame adds around a top-level window's client area.
+QSize frameExtra(QWidget* w) {
+  const QRect frame = w->frameGeometry();
+  return {frame.width() - w->width(), frame.height() - w->height()};
+}
+}  // namespace
+
+bool SetWindowPos(HWND hwnd, std::intptr_t insertAfter, int x, int y, int cx, int cy, unsigned flags) {
+  if (!hwnd || isDesktop(hwnd)) return false;
+  if (!(flags & SWP_NOZORDER) && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) &&
+      hwnd->isWindow()) {
+    const bool top = insertAfter == HWND_TOPMOST;
+    if (hwnd->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) {
+      // Changing the flag re-creates the native window: keep its place, size and visibility.
+      const QPoint pos = hwnd->pos();
+      const QSize size = hwnd->size();
+      const bool visible = hwnd->isVisible();
+      hwnd->setWindowFlag(Qt::WindowStaysOnTopHint, top);
+      hwnd->move(pos);
+      hwnd->resize(size);
+      if (visible) hwnd->show();
+    }
+  }
+  if (!(flags & SWP_NOSIZE)) {
+    if (hwnd->isWindow()) {
+      const QSize extra = frameExtra(hwnd);
+      hwnd->resize(cx - extra.width(), cy - extra.height());
+    } else {
+      hwnd->resize(cx, cy);
+    }
+  }
+  if (!(flags & SWP_NOMOVE)) hwnd->move(x, y);
+  if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOP) hwnd->raise();
+  return true;
+}
+
+bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint) {
+  if (!hwnd || isDesktop(hwnd)) return false;
+  if (hwnd->isWindow()) {
+    const QSize extra = frameExtra(hwnd);
+    hwnd->resize(width - extra.width(), height - extra.height());
+    hwnd->move(x, y);
+  } else {
+    hwnd->setGeometry(x, y, width, height);
+  }
+  if (repaint) hwnd->update();
+  return true;
+}
+
+bool GetWindowRect(HWND hwnd, RECT* rect) {
+  if (!hwnd || !rect) return false;
+  const QRect r = screenRect(hwnd);
+  *rect = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+  return true;
+}
+
+bool IsTopMost(HWND hwnd) { return hwnd && hwnd->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+HWND GetParent(HWND hwnd) { return hwnd && !isDesktop(hwnd) ? hwnd->parentWidget() : nullptr; }
+HWND GetActiveWindow() { return QApplication::activeWindow(); }
+HWND GetDesktopWindow() { return &desktop(); }
+
+bool ShowWindow(HWND hwnd, int command) {
+  if (!hwnd || isDesktop(hwnd)) return false;
+  const bool wasVisible = hwnd->isVisible();
+  hwnd->setVisible(command != SW_HIDE);
+  return wasVisible;
+}
+
+bool SetWindowText(HWND hwnd, const QString& text) {
+  if (!hwnd) return false;
+  if (auto* b = qobject_cast<QAbstractButton*>(hwnd)) b->setText(text);
+  else if (auto* l = qobject_cast<QLabel*>(hwnd)) l->setText(text);
+  else if (auto* e = qobject_cast<QLineEdit*>(hwnd)) e->setText(text);
+  else if (auto* g = qobject_cast<QGroupBox*>(hwnd)) g->setTitle(text);
+  else hwnd->setWindowTitle(text);
+  return true;
+}
+
+QString GetWindowText(HWND hwnd) {
+  if (!hwnd) return {};
+  if (auto* b = qobject_cast<QAbstractButton*>(hwnd)) return b->text();
+  if (auto* l = qobject_cast<QLabel*>(hwnd)) return l->text();
+  if (auto* e = qobject_cast<QLineEdit*>(hwnd)) return e->text();
+  if (auto* g = qobject_cast<QGroupBox*>(hwnd)) return g->title();
+  return hwnd->windowTitle();
+}
+
+}  // namespace quarven::platform

@@ -1,0 +1,73 @@
+#include "rom/rom_image.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quarven {
+
+namespace {
+bool inRange(std::size_t size, std::uint32_t offset, std::size_t count) {
+  return offset <= size && count <= size - offset;
+}
+}  // namespace
+
+bool MemoryRom::read(std::uint32_t offset, std::span<std::uint8_t> out) {
+  if (!inRange(bytes_.size(), offset, out.size())) return false;
+  std::memcpy(out.data(), bytes_.data() + offset, out.size());
+  return true;
+}
+
+bool MemoryRom::write(std::uint32_t offset, std::span<const std::uint8_t> bytes) {
+  if (!inRange(bytes_.size(), offset, bytes.size())) return false;
+  std::memcpy(bytes_.data() + offset, bytes.data(), bytes.size());
+  return true;
+}
+
+std::unique_ptr<FileRom> FileRom::open(const std::string& path, Mode mode, std::string* error) {
+  const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC;
+  const int fd = path.empty() ? -1 : ::open(path.c_str(), flags);
+  if (fd < 0) {
+    if (error) *error = path.empty() ? "no file name" : std::strerror(errno);
+    return nullptr;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (error) *error = S_ISDIR(st.st_mode) ? "it is a folder" : "not a regular file";
+    ::close(fd);
+    return nullptr;
+  }
+  return std::unique_ptr<FileRom>(new FileRom(fd, static_cast<std::size_t>(st.st_size)));
+}
+
+FileRom::~FileRom() { ::close(fd_); }
+
+bool FileRom::read(std::uint32_t offset, std::span<std::uint8_t> out) {
+  if (!inRange(size_, offset, out.size())) return false;
+  std::size_t done = 0;
+  while (done < out.size()) {
+    const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool FileRom::write(std::uint32_t offset, std::span<const std::uint8_t> bytes) {
+  if (!inRange(size_, offset, bytes.size())) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n =
+        ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace quarven
