@@ -1,0 +1,43 @@
+#pragma once
+// The selected-team state: written by team load, read by SAVE. Every save works on the team loaded
+// last. Places are numbers (file offsets; `playeraddress` is the 1-based position F + 1).
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rom/rom_layout.h"
+
+namespace quarven {
+
+struct SelectedTeam {
+  bool loaded = false;  // false until the first team load
+  int teamIndex = -1;
+  std::string fullName;  // the caption of Label4
+  int abbrevLength = 0;  // maximum length of Text12
+
+  std::int16_t playercount = 0;
+  std::int16_t playerletterlimit = 0;  // the record budget
+  std::uint32_t playeraddress = 0;     // position of the first player record, F + 1
+  std::uint32_t homecoloraddress = 0;  // file offset of the home palette
+  std::uint32_t awaycoloraddress = 0;  // file offset of the away palette
+  std::uint32_t abbrevaddress = 0;     // file offset B of the abbreviation field
+
+  // Team names 0..27 of the team-name block (28: what followed the 28th terminator), as text, and
+  // the bytes each was read from, so names the user did not edit go back byte for byte.
+  std::array<std::string, 29> teamname;
+  std::array<std::vector<std::uint8_t>, 29> teamnameBytes;
+
+  // playerextra[j][row]: carried byte j + 1 (playerextra1..playerextra7) of roster row `row`.
+  std::array<std::array<std::uint8_t, layout::kMaxPlayers>, layout::kCarriedBytes> playerextra{};
+
+  // False when the record walk at load met a record it could not read; SAVE then refuses to write
+  // this team's player records. `recordsProblem` says which row and why.
+  bool recordsReadable = true;
+  std::string recordsProblem;
+
+  std::uint32_t firstRecord() const { return playeraddress - 1; }
+};
+
+}  // namespace quarven
