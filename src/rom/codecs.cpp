@@ -4,7 +4,14 @@ namespace quarven::codec {
 
 namespace {
 
-enum SetBits : unsigned { kLetters = 1, kStop = 2, kSpace = 4, kLower = 8, kApostrophe = 16, kUnderscore = 32 };
+enum SetBits : unsigned {
+  kLetters = 1,
+  kStop = 2,
+  kSpace = 4,
+  kLower = 8,
+  kApostrophe = 16,
+  kUnderscore = 32
+};
 constexpr unsigned kPlayerSet = kLetters | kStop | kSpace | kLower | kApostrophe;
 constexpr unsigned kTeamSet = kLetters | kStop | kSpace | kLower | kUnderscore;
 constexpr unsigned kAbbrevSet = kLetters | kStop | kSpace | kUnderscore;
@@ -54,13 +61,25 @@ std::string hexText(std::uint8_t value) {
   return text;
 }
 
-std::string decodePlayerLetter(std::uint8_t value) { return decode(value, kPlayerSet); }
-std::string decodeTeamLetter(std::uint8_t value) { return decode(value, kTeamSet); }
-std::string decodeAbbrevLetter(std::uint8_t value) { return decode(value, kAbbrevSet); }
+std::string decodePlayerLetter(std::uint8_t value) {
+  return decode(value, kPlayerSet);
+}
+std::string decodeTeamLetter(std::uint8_t value) {
+  return decode(value, kTeamSet);
+}
+std::string decodeAbbrevLetter(std::uint8_t value) {
+  return decode(value, kAbbrevSet);
+}
 
-std::optional<std::uint8_t> encodePlayerLetter(std::string_view c) { return encode(c, kPlayerSet); }
-std::optional<std::uint8_t> encodeTeamLetter(std::string_view c) { return encode(c, kTeamSet); }
-std::optional<std::uint8_t> encodeAbbrevLetter(std::string_view c) { return encode(c, kAbbrevSet); }
+std::optional<std::uint8_t> encodePlayerLetter(std::string_view c) {
+  return encode(c, kPlayerSet);
+}
+std::optional<std::uint8_t> encodeTeamLetter(std::string_view c) {
+  return encode(c, kTeamSet);
+}
+std::optional<std::uint8_t> encodeAbbrevLetter(std::string_view c) {
+  return encode(c, kAbbrevSet);
+}
 
 std::string lineSlotText(std::uint8_t value, const std::array<std::string, 25>& numberTexts) {
   if (value < 1 || value > 25) return {};

@@ -15,18 +15,25 @@ namespace quarven::codec {
 std::string hexText(std::uint8_t value);
 
 // Decoders: the character for a byte of the set, otherwise the byte's hex text.
-std::string decodePlayerLetter(std::uint8_t value);  // A-Z . space a-z '
-std::string decodeTeamLetter(std::uint8_t value);    // A-Z . space a-z, 0x00 as "_"
-std::string decodeAbbrevLetter(std::uint8_t value);  // A-Z . space, 0x00 as "_"
+// changeplayerletter: A-Z . space a-z '
+std::string decodePlayerLetter(std::uint8_t value);
+// changeteamletter: A-Z . space a-z, 0x00 as "_"
+std::string decodeTeamLetter(std::uint8_t value);
+// fillteamabbrev, one letter: A-Z, and back what the abbreviation encoder writes (. space, 0x00 as "_")
+std::string decodeAbbrevLetter(std::uint8_t value);
 
 // Encoders: the byte for a text that is exactly one character of the set; nothing otherwise
 // (a character outside the set, an empty text, two or more characters).
+// changeplayerletterback: A-Z . space a-z '
 std::optional<std::uint8_t> encodePlayerLetter(std::string_view character);
+// changethetempletter: A-Z . space a-z, "_" as 0x00
 std::optional<std::uint8_t> encodeTeamLetter(std::string_view character);
-// The caller upper-cases first (see upperCaseAscii); lower-case letters are outside this set.
+// changetheabbrevletter: A-Z . space, "_" as 0x00. The caller upper-cases first (see upperCaseAscii);
+// lower-case letters are outside this set.
 std::optional<std::uint8_t> encodeAbbrevLetter(std::string_view character);
 
-// Line-slot value 1..25 gives the number text of roster row value - 1; any other value an empty text.
+// getlinename: line-slot value 1..25 gives the number text of roster row value - 1; any other value an
+// empty text.
 std::string lineSlotText(std::uint8_t value, const std::array<std::string, 25>& numberTexts);
 
 // UTF-8 helpers shared by the encoders' callers.

@@ -1,0 +1,89 @@
+#include "rom/hex_procedures.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quarven {
+namespace {
+
+class RecordingMessenger : public Messenger {
+ public:
+  using Messenger::show;
+  void show(const UserMessage& message) override { messages.push_back(message); }
+  std::vector<UserMessage> messages;
+};
+
+TEST(HexProcedures, ChangeletterDecodesLikeThePlayerNameDecoder) {
+  EXPECT_EQ(changeletter(0x41), "A");
+  EXPECT_EQ(changeletter(0x27), "'");
+  EXPECT_EQ(changeletter(0x00), "0");
+  EXPECT_EQ(changeletter(0x1B), "1B");
+}
+
+TEST(HexProcedures, ConvertHexReadsTheLastEightCharacters) {
+  const std::pair<std::string_view, std::uint32_t> cases[] = {
+      {"ff", 255},
+      {"&hff", 255},
+      {"&HFF", 255},
+      {"", 0},
+      {"&H", 0},
+      {"FFFFFFFF", 0xFFFFFFFF},
+      {"123456789", 0x23456789},   // nine digits: the last eight
+      {"xx12345678", 0x12345678},  // what lies before the last eight does not count
+      {"1234567g", 0},
+      {"12 4", 0},
+      {"-1", 0},
+      {"&H&HFF", 0},
+      {"\xC3\xA9"
+       "1",
+       0},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ConvertHex(text), value) << "[" << text << "]";
+}
+
+TEST(HexProcedures, HextoDecValues) {
+  RecordingMessenger messenger;
+  const std::pair<std::string_view, std::int32_t> cases[] = {
+      {"1A", 26},
+      {"1a", 26},
+      {"", 0},
+      {"8000", 32768},
+      {"7FFFFFFF", 0x7FFFFFFF},
+      {"FFFFFFFF", -1},
+      {"80000000", INT32_MIN},
+      {"000000001F", 31},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(HextoDec(text, messenger), value) << "[" << text << "]";
+  EXPECT_TRUE(messenger.messages.empty());
+}
+
+TEST(HexProcedures, HextoDecRefusesTextThatIsNoHexNumber) {
+  for (const std::string_view text : {"1g", "&H1A", " 1", "100000000", "zz9"}) {
+    RecordingMessenger messenger;
+    EXPECT_EQ(HextoDec(text, messenger), 0) << text;
+    ASSERT_EQ(messenger.messages.size(), 1u) << text;
+  }
+  RecordingMessenger messenger;
+  HextoDec("1g", messenger);
+  EXPECT_EQ(messenger.messages[0].text, "1G is Not a valid hexadecimal number");
+  EXPECT_EQ(messenger.messages[0].title, "Hex_to_Dec");
+  EXPECT_EQ(messenger.messages[0].icon, UserMessage::Icon::Critical);
+}
+
+TEST(HexProcedures, FixhexPadsOnlyTheZeroByte) {
+  EXPECT_EQ(fixhex(0x00), "00");
+  EXPECT_EQ(fixhex(0x05), "5");
+  EXPECT_EQ(fixhex(0xE2), "E2");
+}
+
+TEST(HexProcedures, ChangeteampointerGivesTwoDecimalDigits) {
+  const std::pair<int, std::optional<std::string>> cases[] = {
+      {1, "01"},  {9, "09"},         {10, "10"},         {20, "20"},          {27, "27"},
+      {99, "99"}, {0, std::nullopt}, {-3, std::nullopt}, {100, std::nullopt}, {233, std::nullopt},
+  };
+  for (const auto& [length, text] : cases) EXPECT_EQ(changeteampointer(length), text) << length;
+}
+
+}  // namespace
+}  // namespace quarven
