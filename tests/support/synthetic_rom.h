@@ -9,6 +9,10 @@
 //      .lineSlot("Kings", 0, 1, 26);
 //   MemoryRom image = rom.memoryRom();
 //   const TeamContent& kings = rom.team("Kings");        // what was written, to compare with
+//   SyntheticRom().nameBlockByte(258, 0x00);            // a 29th terminator in the name block
+//   SyntheticRom().recordLengthByte("Bruins", 3, 0);    // an unreadable record
+//   SyntheticRom().truncate(0xE2000);                   // a short file
+//   TempRomFile file(rom);                              // on disk (temp_rom_file.h)
 //
 // Choices the tests may rely on:
 // - Team names in the block are the team keys in upper case ("MIGHTY DUCKS", "ALL STARS EAST"):
