@@ -38,6 +38,7 @@ struct SelectedTeam {
   std::string recordsProblem;
 
   std::uint32_t firstRecord() const { return playeraddress - 1; }
+  bool operator==(const SelectedTeam&) const = default;
 };
 
 }  // namespace quarven
