@@ -22,6 +22,12 @@ struct TwipsRect {
   friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
+// Figures are drawn on 36-twip cells: a shape of n x m cells is 36n + 12 by 36m + 12 twips, so it
+// overlaps its right and lower neighbours by 12 twips.
+constexpr bool onCellGrid(const TwipsRect& r) {
+  return r.left % 36 == 0 && r.top % 36 == 0 && (r.width - 12) % 36 == 0 && (r.height - 12) % 36 == 0;
+}
+
 inline constexpr int kPartCount = 10;
 inline constexpr int kFigureBoxCount = 178;  // Label9 indices 0..177, both figures
 inline constexpr int kNoPart = -1;           // an unpainted box

@@ -28,17 +28,19 @@ std::optional<std::uint32_t> UniformFigure::boxColour(int index) const {
   return colours_[static_cast<std::size_t>(index)];
 }
 
-// Boxes in ascending Label9 order, then the fixed pieces on top, so the holes and the stick keep
-// their outline where a box overlaps them by its margin.
+// Boxes on the 36-twip grid first, then the few placed off the grid by hand (they sit over their
+// neighbours on purpose), each in ascending Label9 order; the fixed pieces last, so the holes and
+// the stick keep their outline where a box overlaps them by its margin.
 void UniformFigure::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), platform::displayColour(colours::kFigureBackgroundColour));
-  for (int i = 0; i < colours::kFigureBoxCount; ++i) {
-    const auto box = figureBox(i);
-    if (box && box->side == side_)
-      painter.fillRect(twipsToPixels(box->place),
-                       platform::displayColour(colours_[static_cast<std::size_t>(i)]));
-  }
+  for (bool offGrid : {false, true})
+    for (int i = 0; i < colours::kFigureBoxCount; ++i) {
+      const auto box = figureBox(i);
+      if (box && box->side == side_ && colours::onCellGrid(box->place) != offGrid)
+        painter.fillRect(twipsToPixels(box->place),
+                         platform::displayColour(colours_[static_cast<std::size_t>(i)]));
+    }
   for (const colours::FixedPiece& piece : colours::fixedPieces(side_)) {
     const QColor colour = piece.desktopColour ? platform::sysColour(platform::COLOR_BACKGROUND)
                                               : platform::displayColour(piece.colour);

@@ -12,10 +12,6 @@ namespace {
 
 constexpr Side kSides[] = {Side::Home, Side::Away};
 
-bool onGrid(const TwipsRect& r) {
-  return r.left % 36 == 0 && r.top % 36 == 0 && (r.width - 12) % 36 == 0 && (r.height - 12) % 36 == 0;
-}
-
 bool inside(const TwipsRect& r, const TwipsRect& outer) {
   return r.left >= 0 && r.top >= 0 && r.left + r.width <= outer.width && r.top + r.height <= outer.height;
 }
@@ -96,7 +92,7 @@ TEST(UniformFigureData, BoxesFollowTheCellGridWithKnownExceptions) {
   for (int i = 0; i < kFigureBoxCount; ++i) {
     const auto box = figureBox(i);
     EXPECT_TRUE(inside(box->place, kFigurePicturePlace)) << i;
-    if (onGrid(box->place)) continue;
+    if (onCellGrid(box->place)) continue;
     if (box->side == Side::Home)
       homeOff.push_back(i);
     else
@@ -129,7 +125,7 @@ TEST(UniformFigureData, FixedPiecesMirrorBetweenFigures) {
     EXPECT_EQ(mirror->colour, h.colour);
     EXPECT_GE(h.index, 101);
     EXPECT_LE(h.index, 126);
-    EXPECT_TRUE(onGrid(h.place)) << h.index;
+    EXPECT_TRUE(onCellGrid(h.place)) << h.index;
     EXPECT_TRUE(inside(h.place, kFigurePicturePlace)) << h.index;
     if (h.desktopColour)
       ++desktop;
