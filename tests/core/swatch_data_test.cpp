@@ -56,28 +56,6 @@ TEST(SwatchData, SwatchRectsFollowColumnsAndTheTabsRowTops) {
       {184, {1680, 945, 195, 195}},                                 // row 2, column 9
   };
   for (const Case& c : cases) EXPECT_EQ(swatchRect(c.index), c.rect) << c.index;
-  // Every swatch lies inside the 3015 x 2115 tab control.
-  for (int i = 0; i < kSwatchIndexCount; ++i) {
-    if (const auto r = swatchRect(i)) {
-      EXPECT_LE(r->left + r->width, 3015) << i;
-      EXPECT_LE(r->top + r->height, 2115) << i;
-    }
-  }
-}
-
-TEST(SwatchData, SelectorPlacesDifferOnlyInTheSocksWidth) {
-  EXPECT_EQ(selectorPlace(Side::Home, 0), (TwipsRect{60, 420, 285, 195}));
-  EXPECT_EQ(selectorPlace(Side::Home, 2), (TwipsRect{540, 420, 330, 195}));
-  EXPECT_EQ(selectorPlace(Side::Away, 2), (TwipsRect{540, 420, 345, 195}));
-  EXPECT_EQ(selectorPlace(Side::Away, 9), (TwipsRect{2640, 420, 330, 195}));
-  for (int k = 0; k < kPartCount; ++k) {
-    if (k != 2) {
-      EXPECT_EQ(selectorPlace(Side::Home, k), selectorPlace(Side::Away, k)) << k;
-    }
-    EXPECT_LE(selectorPlace(Side::Away, k)->left + selectorPlace(Side::Away, k)->width, 3015);
-  }
-  EXPECT_FALSE(selectorPlace(Side::Home, -1));
-  EXPECT_FALSE(selectorPlace(Side::Away, kPartCount));
 }
 
 TEST(SwatchData, BothTabsListTheSameNinetyOneColours) {
