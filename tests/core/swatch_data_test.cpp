@@ -1,0 +1,107 @@
+#include "colours/swatch_data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace quarven::colours {
+namespace {
+
+constexpr Side kTabs[] = {Side::Home, Side::Away};
+
+std::uint32_t shownColour(int index) {
+  return listedSwatchColour(index).value_or(kSwatchStartColour);
+}
+
+TEST(SwatchData, EachTabGridHoldsItsNinetyThreeSwatchesOnce) {
+  for (Side tab : kTabs) {
+    const int first = tab == Side::Home ? 0 : 125;
+    std::set<int> seen;
+    for (int row = 0; row < kSwatchRows; ++row)
+      for (int column = 0; column < kSwatchColumns; ++column) {
+        const auto index = swatchAt(tab, row, column);
+        // The figure picture takes columns 0..4 of rows 0..6.
+        EXPECT_EQ(index.has_value(), row == 7 || column >= 5) << row << "," << column;
+        if (!index) continue;
+        EXPECT_TRUE(seen.insert(*index).second) << *index;
+        const auto place = swatchPlace(*index);
+        ASSERT_TRUE(place);
+        EXPECT_EQ(std::tie(place->tab, place->row, place->column), std::tie(tab, row, column));
+      }
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSwatchesPerTab));
+    EXPECT_EQ(*seen.begin(), first);
+    EXPECT_EQ(*seen.rbegin(), first + kSwatchesPerTab - 1);
+  }
+  for (int missing : {-1, 93, 110, 124, 218}) EXPECT_FALSE(swatchPlace(missing)) << missing;
+  EXPECT_FALSE(swatchAt(Side::Home, 8, 0));
+  EXPECT_FALSE(swatchAt(Side::Away, 0, 16));
+}
+
+TEST(SwatchData, SwatchRectsFollowColumnsAndTheTabsRowTops) {
+  struct Case {
+    int index;
+    TwipsRect rect;
+  };
+  const Case cases[] = {
+      {0, {960, 615, 195, 195}},                                    // row 0, column 5
+      {200, {960, 600, 195, 195}},                                  // same place on the AWAY tab
+      {82, {60, 1860, 195, 195}},                                   // row 7, column 0
+      {207, {60, 1845, 195, 195}},   {90, {2760, 1860, 195, 195}},  // row 7, column 15
+      {127, {2760, 1665, 195, 195}},                                // row 6, column 15
+      {8, {1680, 780, 195, 195}},                                   // row 1, column 9
+      {184, {1680, 945, 195, 195}},                                 // row 2, column 9
+  };
+  for (const Case& c : cases) EXPECT_EQ(swatchRect(c.index), c.rect) << c.index;
+}
+
+TEST(SwatchData, BothTabsListTheSameNinetyOneColours) {
+  std::map<Side, std::multiset<std::uint32_t>> colours;
+  for (const auto& [index, colour] : swatchColourList()) {
+    const auto place = swatchPlace(index);
+    ASSERT_TRUE(place) << index;
+    colours[place->tab].insert(colour);
+  }
+  EXPECT_EQ(colours[Side::Home].size(), 91u);
+  EXPECT_EQ(colours[Side::Home], colours[Side::Away]);
+  for (int unlisted : {90, 91, 215, 216}) {
+    EXPECT_FALSE(listedSwatchColour(unlisted)) << unlisted;
+    EXPECT_EQ(shownColour(unlisted), 0x000080u);
+  }
+}
+
+TEST(SwatchData, ColoursStandWhereTheGridSays) {
+  std::vector<int> goldish;
+  for (const auto& [index, colour] : swatchColourList())
+    if (colour == 0x8E7811) goldish.push_back(index);
+  EXPECT_EQ(goldish, (std::vector<int>{61, 64, 161, 192}));
+  EXPECT_EQ(listedSwatchColour(14), listedSwatchColour(15));
+  EXPECT_EQ(listedSwatchColour(49), 0x008000u);
+  EXPECT_EQ(listedSwatchColour(149), 0x008000u);
+  EXPECT_EQ(listedSwatchColour(0), 0x000000u);
+  EXPECT_EQ(listedSwatchColour(200), 0x0028D0u);
+
+  // Only four places of the grid show the same colour on both tabs.
+  std::set<std::pair<int, int>> same;
+  for (int row = 0; row < kSwatchRows; ++row)
+    for (int column = 0; column < kSwatchColumns; ++column) {
+      const auto home = swatchAt(Side::Home, row, column);
+      const auto away = swatchAt(Side::Away, row, column);
+      if (home && away && shownColour(*home) == shownColour(*away)) same.insert({row, column});
+    }
+  EXPECT_EQ(same, (std::set<std::pair<int, int>>{{6, 8}, {7, 11}, {7, 12}, {7, 15}}));
+}
+
+TEST(SwatchData, ToolTipIsHexWithoutLeadingZeros) {
+  const std::pair<std::uint32_t, const char*> cases[] = {
+      {0x000000, "0"},      {0x000080, "80"},   {0x001870, "1870"},
+      {0x8E7811, "8E7811"}, {0x0048D8, "48D8"}, {0xF0F0E8, "F0F0E8"},
+  };
+  for (const auto& [colour, text] : cases) EXPECT_EQ(swatchToolTipText(colour), text) << colour;
+}
+
+}  // namespace
+}  // namespace quarven::colours

@@ -1,0 +1,275 @@
+#include "ui/uniform_tabs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <array>
+#include <set>
+#include <vector>
+
+#include "colours/swatch_data.h"
+#include "platform/system_colours.h"
+#include "ui/uniform_cell.h"
+#include "ui/uniform_figure.h"
+#include "ui/uniform_twips.h"
+
+namespace quarven::ui {
+namespace {
+
+using colours::kPartCount;
+using platform::COLOR_BACKGROUND;
+using platform::COLOR_WINDOW;
+using platform::GetSysColor;
+
+constexpr Side kSides[] = {Side::Home, Side::Away};
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+class UniformTabsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tabs.show();
+    QApplication::processEvents();
+  }
+
+  std::array<std::uint32_t, colours::kFigureBoxCount> boxColours() const {
+    std::array<std::uint32_t, colours::kFigureBoxCount> all{};
+    for (int i = 0; i < colours::kFigureBoxCount; ++i) all[static_cast<std::size_t>(i)] = tabs.boxColour(i);
+    return all;
+  }
+
+  // Every group of both sides in its own colour, as a team load leaves them.
+  void paintAllGroups() {
+    for (Side side : kSides)
+      for (int k = 0; k < kPartCount; ++k) tabs.paintPartGroup(side, k, groupColour(side, k));
+  }
+  static std::uint32_t groupColour(Side side, int k) {
+    return 0x102030u + static_cast<std::uint32_t>(k) * 0x000008u + (side == Side::Away ? 0x400000u : 0u);
+  }
+
+  std::set<int> changedBoxesAfter(auto action) {
+    const auto before = boxColours();
+    action();
+    const auto after = boxColours();
+    std::set<int> changed;
+    for (int i = 0; i < colours::kFigureBoxCount; ++i)
+      if (before[static_cast<std::size_t>(i)] != after[static_cast<std::size_t>(i)]) changed.insert(i);
+    return changed;
+  }
+
+  static void click(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+
+  static void hover(QWidget* widget) {
+    const QPointF at(2, 2);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
+
+  QRect inControl(const QWidget* widget) const {
+    return QRect(widget->mapTo(&tabs, QPoint(0, 0)), widget->size());
+  }
+
+  UniformTabs tabs;
+};
+
+TEST_F(UniformTabsTest, PaintingAGroupChangesExactlyThatGroupsBoxes) {
+  paintAllGroups();
+  for (Side side : kSides)
+    for (int k = 0; k < kPartCount; ++k) {
+      const auto group = colours::partGroup(side, k);
+      const auto changed = changedBoxesAfter([&] { tabs.paintPartGroup(side, k, 0xABCDEF); });
+      EXPECT_EQ(changed, std::set<int>(group.begin(), group.end())) << "side " << int(side) << " part " << k;
+      for (int box : group) EXPECT_EQ(tabs.boxColour(box), 0xABCDEFu);
+      tabs.paintPartGroup(side, k, groupColour(side, k));
+    }
+  // Shading on HOME spans 0..13 but skips the AWAY boxes 8 and 9.
+  const auto shading = changedBoxesAfter([&] { tabs.paintPartGroup(Side::Home, 7, 0x000001); });
+  EXPECT_EQ(shading, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13}));
+  EXPECT_EQ(tabs.boxColour(8), groupColour(Side::Away, 5));
+  paintAllGroups();
+  for (int slot = 0; slot < 2 * kPartCount; ++slot)
+    EXPECT_EQ(tabs.sampleColour(slot), groupColour(slot < kPartCount ? Side::Home : Side::Away, slot % 10));
+  // Parts and slots outside the map change nothing.
+  EXPECT_TRUE(changedBoxesAfter([&] {
+                tabs.paintPartGroup(Side::Home, kPartCount, 1);
+                tabs.paintPartGroup(Side::Away, -1, 1);
+              }).empty());
+  EXPECT_EQ(tabs.sampleColour(20), 0u);
+  EXPECT_EQ(tabs.sampleColour(-1), 0u);
+}
+
+TEST_F(UniformTabsTest, FiguresShowGroupColoursAndKeepFacesAndPieces) {
+  paintAllGroups();
+  tabs.applySwatchColourList();
+  for (int swatch : {3, 40, 92}) tabs.Label11_Click(swatch);
+  for (Side side : kSides) {
+    UniformFigure* figure = tabs.figure(side);
+    const QImage image = figure->grab().toImage();
+    auto shown = [&](const colours::TwipsRect& place) {
+      return platform::toDisplayColour(image.pixelColor(twipsToPixels(place).center()));
+    };
+    for (int i = 0; i < colours::kFigureBoxCount; ++i) {
+      const auto box = colours::figureBox(i);
+      if (box->side != side) continue;
+      if (box->part == colours::kNoPart) {
+        EXPECT_EQ(tabs.boxColour(i), colours::kUnpaintedBoxColour) << i;
+      }
+      // Two AWAY boxes placed by hand lie over a neighbour's centre: 93 over 91, 149 over 153.
+      const int onTop = i == 91 ? 93 : i == 153 ? 149 : i;
+      EXPECT_EQ(shown(box->place), tabs.boxColour(onTop)) << "box " << i;
+    }
+    for (const colours::FixedPiece& piece : colours::fixedPieces(side))
+      EXPECT_EQ(shown(piece.place), piece.desktopColour ? GetSysColor(COLOR_BACKGROUND) : piece.colour)
+          << "piece " << piece.index;
+  }
+}
+
+TEST_F(UniformTabsTest, EachTabKeepsItsOwnSelectedPart) {
+  for (Side tab : kSides) {
+    EXPECT_EQ(tabs.selectedPart(tab), 0);
+    for (int k = 1; k < kPartCount; ++k)
+      EXPECT_EQ(tabs.selector(tab, k)->textColour(), GetSysColor(COLOR_WINDOW));
+  }
+  tabs.Label8_Click(3);
+  tabs.Label8_Click(3);  // again: still the only red one
+  EXPECT_EQ(tabs.selectedPart(Side::Home), 3);
+  for (int k = 0; k < kPartCount; ++k)
+    EXPECT_EQ(tabs.selector(Side::Home, k)->textColour(), k == 3 ? kRed : kWhite) << k;
+  EXPECT_EQ(tabs.selectedPart(Side::Away), 0);
+  EXPECT_EQ(tabs.selector(Side::Away, 1)->textColour(), GetSysColor(COLOR_WINDOW));
+
+  tabs.setCurrentIndex(1);
+  click(tabs.selector(Side::Away, 5));
+  EXPECT_EQ(tabs.selectedPart(Side::Away), 5);
+  EXPECT_EQ(tabs.selectedPart(Side::Home), 3);
+  for (int bad : {-1, kPartCount}) {
+    tabs.Label8_Click(bad);
+    tabs.Label12_Click(bad);
+  }
+  EXPECT_EQ(tabs.selectedPart(Side::Home), 3);
+  EXPECT_EQ(tabs.selectedPart(Side::Away), 5);
+  EXPECT_EQ(tabs.selector(Side::Away, 0)->toolTip(), "Sleeve");
+  EXPECT_EQ(tabs.selector(Side::Home, 8)->caption(), "HJ");
+}
+
+TEST_F(UniformTabsTest, SwatchClickRecoloursTheCurrentTabsSelectedPart) {
+  paintAllGroups();
+  tabs.applySwatchColourList();
+  tabs.Label8_Click(4);  // HOME's choice does not matter while AWAY is current
+  ASSERT_EQ(tabs.currentIndex(), 1);
+  const auto sleeve = colours::partGroup(Side::Away, 0);
+  EXPECT_EQ(changedBoxesAfter([&] { click(tabs.swatch(137)); }), std::set<int>(sleeve.begin(), sleeve.end()));
+  EXPECT_EQ(tabs.sampleColour(10), 0x604800u);
+
+  tabs.setCurrentIndex(0);
+  tabs.Label8_Click(2);
+  const auto socks = colours::partGroup(Side::Home, 2);
+  EXPECT_EQ(changedBoxesAfter([&] { click(tabs.swatch(62)); }), std::set<int>(socks.begin(), socks.end()));
+  EXPECT_EQ(tabs.sampleColour(2), 0xA89020u);
+  // A click that is no swatch changes nothing.
+  EXPECT_TRUE(changedBoxesAfter([&] {
+                for (int bad : {-1, 93, 124, 218}) tabs.Label11_Click(bad);
+              }).empty());
+}
+
+TEST_F(UniformTabsTest, UnlistedSwatchesStayNavyAndSayEighty) {
+  tabs.applySwatchColourList();
+  for (int swatch : {90, 91, 215, 216}) {
+    tabs.setCurrentIndex(swatch < 125 ? 0 : 1);
+    EXPECT_TRUE(tabs.swatch(swatch)->toolTip().isEmpty());
+    hover(tabs.swatch(swatch));
+    EXPECT_EQ(tabs.swatch(swatch)->toolTip(), "80") << swatch;
+    tabs.Label11_Click(swatch);
+    EXPECT_EQ(tabs.sampleColour(swatch < 125 ? 0 : 10), 0x000080u) << swatch;
+  }
+  tabs.Label11_MouseMove(0);
+  EXPECT_EQ(tabs.swatch(0)->toolTip(), "0");
+  tabs.Label11_MouseMove(195);
+  EXPECT_EQ(tabs.swatch(195)->toolTip(), "1870");
+}
+
+TEST_F(UniformTabsTest, SwatchesOfEqualColourActAlike) {
+  tabs.applySwatchColourList();
+  const std::vector<std::vector<int>> alike{{61, 64, 161, 192}, {14, 15, 207, 208}};
+  for (const auto& swatches : alike) {
+    std::set<std::uint32_t> painted;
+    std::set<QString> tips;
+    for (int swatch : swatches) {
+      tabs.setCurrentIndex(0);
+      tabs.paintPartGroup(Side::Home, 0, 0xFFFFFF);
+      tabs.Label11_Click(swatch);
+      painted.insert(tabs.sampleColour(0));
+      tabs.Label11_MouseMove(swatch);
+      tips.insert(tabs.swatch(swatch)->toolTip());
+    }
+    EXPECT_EQ(painted.size(), 1u);
+    EXPECT_EQ(tips.size(), 1u);
+  }
+}
+
+TEST_F(UniformTabsTest, ControlsStandAtTheirTwipsPlaces) {
+  EXPECT_EQ(tabs.size(), QSize(201, 141));
+  EXPECT_EQ(tabs.currentIndex(), 1);
+  EXPECT_EQ(tabs.tabText(0), "HOME UNIFORM");
+  EXPECT_EQ(tabs.tabText(1), "AWAY UNIFORM");
+  tabs.setCurrentIndex(0);
+  QApplication::processEvents();
+  struct Case {
+    QWidget* widget;
+    QRect pixels;
+  };
+  const Case cases[] = {
+      {tabs.Picture1(), {4, 40, 62, 84}},
+      {tabs.swatch(0), {64, 41, 13, 13}},   // row 0, column 5
+      {tabs.swatch(82), {4, 124, 13, 13}},  // row 7, column 0
+      {tabs.selector(Side::Home, 0), {4, 28, 19, 13}},
+      {tabs.selector(Side::Home, 2), {36, 28, 22, 13}},
+      {tabs.selector(Side::Home, 9), {176, 28, 22, 13}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(inControl(c.widget), c.pixels);
+    EXPECT_TRUE(c.widget->isVisible());
+    // Wholly inside the page, not under the tab bar.
+    EXPECT_TRUE(QRect(QPoint(0, 0), c.widget->parentWidget()->parentWidget()->size())
+                    .contains(c.widget->geometry().translated(c.widget->parentWidget()->pos())));
+  }
+  EXPECT_FALSE(tabs.swatch(200)->isVisible());
+
+  tabs.setCurrentIndex(1);
+  QApplication::processEvents();
+  EXPECT_EQ(inControl(tabs.Picture2()), QRect(4, 40, 62, 84));
+  EXPECT_EQ(inControl(tabs.swatch(200)), QRect(64, 40, 13, 13));
+  EXPECT_EQ(inControl(tabs.swatch(207)), QRect(4, 123, 13, 13));
+  EXPECT_EQ(inControl(tabs.selector(Side::Away, 2)), QRect(36, 28, 23, 13));
+  EXPECT_FALSE(tabs.swatch(0)->isVisible());
+
+  // The same inside a window that shows the control only later, as the editing panel does.
+  QWidget window;
+  auto* late = new UniformTabs(&window);
+  late->move(192, 84);
+  late->hide();
+  window.show();
+  late->show();
+  QApplication::processEvents();
+  EXPECT_EQ(QRect(late->swatch(200)->mapTo(late, QPoint(0, 0)), late->swatch(200)->size()),
+            QRect(64, 40, 13, 13));
+
+  // Neighbouring boxes of the 36-twip grid still overlap after rounding.
+  EXPECT_EQ(twipsToPixels(colours::figureBox(37)->place), QRect(41, 31, 3, 3));
+  EXPECT_TRUE(
+      twipsToPixels(colours::figureBox(38)->place).intersects(twipsToPixels(colours::figureBox(39)->place)));
+}
+
+}  // namespace
+}  // namespace quarven::ui
