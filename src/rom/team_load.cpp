@@ -1,0 +1,162 @@
+#include "rom/team_load.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "rom/codecs.h"
+#include "rom/record_walk.h"
+#include "rom/team_name_block.h"
+#include "rom/team_table.h"
+
+namespace quarven {
+
+namespace {
+
+// The bytes of one team, each structure read in one piece.
+struct TeamBytes {
+  std::vector<std::uint8_t> lines = std::vector<std::uint8_t>(layout::kLineTableSize);
+  std::vector<std::uint8_t> records;
+  std::vector<std::uint8_t> abbrev = std::vector<std::uint8_t>(layout::kAbbrevFieldSize);
+  std::vector<std::uint8_t> home = std::vector<std::uint8_t>(layout::kPaletteBytesRead);
+  std::vector<std::uint8_t> away = std::vector<std::uint8_t>(layout::kPaletteBytesRead);
+};
+
+std::string notLoaded(const TeamRow& row, const std::string& why) {
+  return why + ", so " + std::string(row.fullName) + " was not loaded.";
+}
+
+// Reads a structure; on failure the message the user sees.
+std::optional<std::string> readPlace(RomImage& rom, const TeamRow& row, std::uint32_t offset,
+                                     std::vector<std::uint8_t>& out) {
+  if (offset > rom.size() || out.size() > rom.size() - offset)
+    return notLoaded(row, "The ROM image is too short to hold this team's data");
+  if (!rom.read(offset, out)) return notLoaded(row, "The ROM image could not be read");
+  return std::nullopt;
+}
+
+std::optional<std::string> readTeamPlaces(RomImage& rom, const TeamRow& row, TeamBytes& bytes) {
+  bytes.records.resize(std::min<std::size_t>(static_cast<std::size_t>(row.recordBudget) + 2, kMaxRecordArea));
+  const std::pair<std::uint32_t, std::vector<std::uint8_t>*> places[] = {
+      {layout::lineTable(row.firstRecord), &bytes.lines},
+      {row.firstRecord, &bytes.records},
+      {row.abbrevOffset, &bytes.abbrev},
+      {layout::homePalette(row.index), &bytes.home},
+      {layout::awayPalette(row.index), &bytes.away},
+  };
+  for (const auto& [offset, out] : places)
+    if (auto failure = readPlace(rom, row, offset, *out)) return failure;
+  return std::nullopt;
+}
+
+TeamLoadResult unchanged(TeamLoadOutcome outcome, const SelectedTeam& state, std::string message) {
+  TeamLoadResult result;
+  result.outcome = outcome;
+  result.state = state;
+  result.message = std::move(message);
+  return result;
+}
+
+TeamLoadResult unknownTeam(std::string_view key, const SelectedTeam& state) {
+  return unchanged(TeamLoadOutcome::Failed, state, "There is no team \"" + std::string(key) + "\".");
+}
+
+std::string recordsMessage(const TeamRow& row, const RecordWalk& walk) {
+  std::string text = "The player records of " + std::string(row.fullName) +
+                     " cannot be read from roster row " + std::to_string(walk.stoppedRow + 1) + " on: ";
+  text += walk.stop == RecordWalk::Stop::BadLengthByte
+              ? "its length byte " + std::to_string(walk.stoppedLength) + " is no record length."
+              : "its record would run past the team's record area.";
+  return text + " The rows before it are shown; SAVE will not write this team's player records.";
+}
+
+std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette) {
+  std::array<std::string, layout::kColourSlots> texts;
+  for (int s = 0; s < layout::kColourSlots; ++s)
+    texts[s] =
+        codec::hexText(palette[layout::slotByte(s)]) + codec::hexText(palette[layout::slotByte(s) + 1]);
+  return texts;
+}
+
+void setTeamRow(SelectedTeam& state, const TeamRow& row) {
+  state.loaded = true;
+  state.teamIndex = row.index;
+  state.fullName = std::string(row.fullName);
+  state.playercount = static_cast<std::int16_t>(row.playerCount);
+  state.playerletterlimit = static_cast<std::int16_t>(row.recordBudget);
+  state.playeraddress = row.firstRecord + 1;
+  state.homecoloraddress = layout::homePalette(row.index);
+  state.awaycoloraddress = layout::awayPalette(row.index);
+  state.abbrevaddress = row.abbrevOffset;
+  state.abbrevLength = row.abbrevLength;
+}
+
+void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& walk,
+                const std::array<std::string, layout::kMaxPlayers>& shownNumbers) {
+  result.numberTexts = shownNumbers;
+  std::fill_n(result.numberTexts.begin(), row.playerCount, std::string());
+  result.state.playerextra = {};
+  for (std::size_t i = 0; i < walk.rows.size(); ++i) {
+    const PlayerRecord& record = walk.rows[i];
+    result.rows.push_back({codec::hexText(record.number), record.name, codec::hexText(record.carried[0])});
+    result.numberTexts[i] = result.rows.back().number;
+    for (int j = 0; j < layout::kCarriedBytes; ++j) result.state.playerextra[j][i] = record.carried[j];
+  }
+  result.state.recordsReadable = walk.stop == RecordWalk::Stop::None;
+  result.state.recordsProblem = result.state.recordsReadable ? std::string() : recordsMessage(row, walk);
+}
+
+void fillLines(TeamLoadResult& result, const TeamRow& row, const std::vector<std::uint8_t>& lines) {
+  const std::uint32_t table = layout::lineTable(row.firstRecord);
+  for (int line = 0; line < layout::kLineCount; ++line)
+    for (int box = 0; box < layout::kLineSlots[line]; ++box) {
+      const std::uint32_t at = layout::lineSlot(row.firstRecord, line, layout::lineEntryByteOfBox(line, box));
+      result.lineBoxes[line][box] = codec::lineSlotText(lines[at - table], result.numberTexts);
+    }
+}
+
+}  // namespace
+
+TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedTeam& current,
+                        const std::array<std::string, layout::kMaxPlayers>& shownNumbers) {
+  const TeamRow* row = findTeamByKey(teamKey);
+  if (!row) return unknownTeam(teamKey, current);
+
+  std::vector<std::uint8_t> block(layout::kTeamNameBlockRead);
+  if (auto failure = readPlace(rom, *row, layout::kTeamNameBlockOffset, block))
+    return unchanged(TeamLoadOutcome::Failed, current, *failure);
+  SelectedTeam state = current;
+  if (!splitTeamNames(block, state.teamname, state.teamnameBytes))
+    return unchanged(TeamLoadOutcome::StoppedByTerminator, state, {});
+
+  TeamBytes bytes;
+  if (auto failure = readTeamPlaces(rom, *row, bytes))
+    return unchanged(TeamLoadOutcome::Failed, current, *failure);
+
+  TeamLoadResult result;
+  result.state = std::move(state);
+  setTeamRow(result.state, *row);
+  const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
+  fillRoster(result, *row, walk, shownNumbers);
+  fillLines(result, *row, bytes.lines);
+  for (const std::uint8_t b : bytes.abbrev) result.abbreviation += codec::decodeAbbrevLetter(b);
+  result.homecolortext = colourTexts(bytes.home);
+  result.awaycolortext = colourTexts(bytes.away);
+  result.outcome =
+      result.state.recordsReadable ? TeamLoadOutcome::Loaded : TeamLoadOutcome::LoadedRecordsUnreadable;
+  result.message = result.state.recordsProblem;
+  return result;
+}
+
+TeamLoadResult loadTeam(RomOpener& opener, std::string_view teamKey, const SelectedTeam& current,
+                        const std::array<std::string, layout::kMaxPlayers>& shownNumbers) {
+  const TeamRow* row = findTeamByKey(teamKey);
+  if (!row) return unknownTeam(teamKey, current);
+  std::string error;
+  const std::unique_ptr<RomImage> rom = opener.open(FileRom::Mode::ReadOnly, &error);
+  if (!rom)
+    return unchanged(TeamLoadOutcome::Failed, current,
+                     notLoaded(*row, "The ROM image could not be opened (" + error + ")"));
+  return loadTeam(*rom, teamKey, current, shownNumbers);
+}
+
+}  // namespace quarven
