@@ -60,17 +60,17 @@ TEST(SaveRefusal, RefusedSavesWriteNothing) {
        },
        "Player row 4:"},
       {"line box without a player",
-       [](SaveFixture& f) { f.input.lineTexts[1][3] = "77"; },  // no row carries 77
-       "SCORING 2, RD: no player has the number \"77\". Enter the number of a player of this team."},
+       [](SaveFixture& f) { f.input.lineTexts[1][3] = "AB"; },  // numbers are decimal
+       "SCORING 2, RD: no player has the number \"AB\". Enter the number of a player of this team."},
       {"line box matched by number, not text",
        [](SaveFixture& f) { f.input.lineTexts[6][0] = "0" + f.input.numberTexts[0]; },
        "PEN. KILL 2, C: no player has the number"},
       {"line box naming a hidden row",
        [](SaveFixture& f) {
-         f.input.numberTexts[20] = "55";  // Mighty Ducks have 18 rows
-         f.input.lineTexts[5][3] = "55";
+         f.input.numberTexts[20] = "A5";  // Mighty Ducks have 18 rows
+         f.input.lineTexts[5][3] = "A5";
        },
-       "PEN. KILL 1, LD: no player has the number \"55\""},
+       "PEN. KILL 1, LD: no player has the number \"A5\""},
       {"four-letter abbreviation", [](SaveFixture& f) { f.input.abbrevText = "ABCD"; },
        "The abbreviation \"ABCD\" has 4 characters; an abbreviation can have at most 3."},
       {"abbreviation with a hyphen", [](SaveFixture& f) { f.input.abbrevText = "a-b"; },
@@ -130,7 +130,11 @@ TEST(SaveRefusal, ChecksThatDoNotApplyLetTheSaveThrough) {
          f.input.nameTexts[18] = "9999";
          f.input.numberTexts[24] = "xyz";
        }},
-      {"lower-case hex number", [](SaveFixture& f) { f.input.numberTexts[0] = "1a"; }},
+      {"lower-case hex number",
+       [](SaveFixture& f) {
+         for (auto& line : f.input.lineTexts) line.fill(f.input.numberTexts[1]);
+         f.input.numberTexts[0] = "1a";
+       }},
   };
   for (const auto& [what, edit] : cases) {
     SCOPED_TRACE(what);

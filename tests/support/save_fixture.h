@@ -1,6 +1,6 @@
 #pragma once
-// A synthetic ROM image with canonical values for every team, and what the window and the
-// selected-team state hold after loading one of them, for the save tests.
+// A synthetic ROM image with one team loaded from it: the selected-team state and what the
+// window holds for SAVE, for the save tests.
 
 #include <cstdint>
 #include <functional>
@@ -14,32 +14,25 @@
 #include "rom/selected_team.h"
 #include "rom/team_table.h"
 #include "save/save_input.h"
+#include "synthetic_rom.h"
 
 namespace quarven::testing {
 
-inline constexpr std::uint8_t kPointerWord0High = 0x98;
-
 struct SaveFixture {
+  SyntheticRom source;
   MemoryRom rom;
   SelectedTeam team;
   save::SaveInput input;
   const TeamRow* row = nullptr;
 };
 
-// Every byte pseudo-random, then the 28 teams written in canonical form: names that fill 248 bytes
-// of the team-name block with pointers to each, players with distinct jersey numbers, lines naming
-// roster rows, three-letter abbreviations and palette words that the colour word table gives back.
-SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn = false);
-
-// The display colour the x8 rule gives for a colour word.
-std::uint32_t x8Colour(std::uint16_t word);
+// Loads the team from the image as the team buttons do and fills the save input from the result,
+// the sample boxes with the colours the uniform figures show.
+SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn = false,
+                            SyntheticRom source = SyntheticRom());
 
 // True for the offsets a save of the team may change (the team-name places only when asked).
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames);
-
-// Offsets at which two images differ.
-std::vector<std::uint32_t> changedOffsets(const std::vector<std::uint8_t>& before,
-                                          const std::vector<std::uint8_t>& after);
 
 // Messages in the order shown; `onShow` runs for each, e.g. to look at the image at that moment.
 class RecordingMessenger : public Messenger {
