@@ -139,7 +139,7 @@ TEST(SavePipeline, LineBoxesTakeTheLastMatchingRow) {
 }
 
 TEST(SavePipeline, NumberTextsBecomeNumberBytes) {
-  for (auto [text, byte] : {std::pair{"99", 0x99}, {"7", 0x07}, {"0", 0x00}, {"1A", 0x1A}}) {
+  for (auto [text, byte] : {std::pair{"99", 0x99}, {"7", 0x07}, {"0", 0x00}, {"1A", 0x1A}, {"1a", 0x1A}}) {
     SaveFixture f = testing::makeSaveFixture("Panthers");
     setAllLineBoxes(f, f.input.numberTexts[1]);
     f.input.numberTexts[0] = text;

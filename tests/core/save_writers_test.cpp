@@ -4,8 +4,6 @@
 
 #include "rom/rom_layout.h"
 #include "save/abbreviation_writer.h"
-#include "save/line_table_writer.h"
-#include "save/palette_writer.h"
 #include "save/player_record_writer.h"
 #include "save/team_name_writer.h"
 
@@ -47,41 +45,6 @@ TEST(PlayerRecordWriter, LongestNamesGiveLengthWordsUpTo29) {
   }
 }
 
-TEST(PlayerRecordWriter, WritesOnlyTheBlockFromTheFirstRecord) {
-  MemoryRom rom = blankRom();
-  const std::uint32_t f = 0xE6DA4;
-  const std::vector<PlayerEntry> players = {player("Abc", 0x01), player("De", 0x02)};
-  ASSERT_TRUE(saveplayernames(rom, f, players, carriedFor(2)));
-  // p rows holding T letters: records fill F .. F + T + 10p - 1, the marker follows.
-  EXPECT_EQ(playerRecordBytes(players), 5 + 20);
-  EXPECT_EQ(rom.bytes()[f + 25], 0x02);
-  EXPECT_EQ(rom.bytes()[f + 26], 0x00);
-  EXPECT_EQ(rom.bytes()[f + 27], 0xEE);
-  EXPECT_EQ(rom.bytes()[f - 1], 0xEE);
-}
-
-TEST(LineTableWriter, BoxesLandOnTheirEntryBytes) {
-  MemoryRom rom = blankRom();
-  const std::uint32_t f = 0xE6DA4;
-  LineSlotValues slots{};
-  for (int line = 0; line < layout::kLineCount; ++line)
-    for (int box = 0; box < kMaxLineBoxes; ++box)
-      slots[line][box] = static_cast<std::uint8_t>(10 * line + box + 1);
-  ASSERT_TRUE(savelinechanges(rom, f, slots));
-  EXPECT_EQ(rom.bytes()[f - 51], 1);   // SCORING 1, RW (box 0)
-  EXPECT_EQ(rom.bytes()[f - 55], 5);   // SCORING 1, LD (box 4)
-  EXPECT_EQ(rom.bytes()[f - 19], 41);  // POW. PLAY 2, RW
-  EXPECT_EQ(rom.bytes()[f - 12], 51);  // PEN. KILL 1, C
-  EXPECT_EQ(rom.bytes()[f - 4], 61);   // PEN. KILL 2, C (box 0)
-  EXPECT_EQ(rom.bytes()[f - 7], 64);   // PEN. KILL 2, LD (box 3)
-  // Entry bytes 0, 6, 7 and byte 5 of the penalty-kill entries, and the unused box 4 there, stay.
-  int changed = 0;
-  for (std::uint32_t off = f - 56; off < f; ++off) changed += rom.bytes()[off] != 0xEE;
-  EXPECT_EQ(changed, 33);
-  for (std::uint32_t off : {f - 56, f - 50, f - 49, f - 11, f - 3, f - 2, f - 1})
-    EXPECT_EQ(rom.bytes()[off], 0xEE);
-}
-
 TEST(AbbreviationWriter, WritesOnlyTheLettersGiven) {
   struct Case {
     Bytes letters;
@@ -103,37 +66,11 @@ TEST(AbbreviationWriter, WritesOnlyTheLettersGiven) {
   }
 }
 
-TEST(PaletteWriter, SlotWordsLandLittleEndianAndOtherWordsStay) {
-  MemoryRom rom = blankRom();
-  std::array<std::uint16_t, kSlotCount> words{};
-  for (int s = 0; s < kSlotCount; ++s) words[s] = static_cast<std::uint16_t>(0x7000 + s);
-  words[0] = 0x7080;
-  const std::uint32_t home = layout::homePalette(5), away = layout::awayPalette(5);
-  ASSERT_TRUE(writeUniformPalettes(rom, home, away, words));
-  EXPECT_EQ(rom.bytes()[home + 4], 0x80);
-  EXPECT_EQ(rom.bytes()[home + 5], 0x70);
-  EXPECT_EQ(rom.bytes()[away + 24], 0x13);  // slot 19: SS of the away side
-  for (std::uint32_t palette : {home, away})
-    for (std::uint32_t b : {0u, 1u, 2u, 3u, 12u, 13u, 26u, 27u, 28u, 29u, 30u, 31u})
-      EXPECT_EQ(rom.bytes()[palette + b], 0xEE) << b;
-}
-
 TeamNameBytes namesOfLength(std::vector<std::size_t> lengths) {
   TeamNameBytes names;
   for (int m = 0; m < layout::kTeamCount; ++m)
     names[m] = Bytes(lengths[m], static_cast<std::uint8_t>('A' + m % 26));
   return names;
-}
-
-TEST(TeamNameWriter, PointerLowBytesFollowTheNames) {
-  std::vector<std::size_t> lengths(28, 5);
-  lengths[0] = 12, lengths[1] = 13;
-  const TeamNameLayout names = layoutTeamNames(namesOfLength(lengths));
-  const auto table = teamNamePointers(names, 0x98);
-  EXPECT_EQ(table[0], 0x81);
-  EXPECT_EQ(table[2], 0x8E);
-  EXPECT_EQ(table[4], 0x9C);
-  EXPECT_EQ(table[1], 0x98);
 }
 
 TEST(TeamNameWriter, ShorteningName3MovesLaterPointersAndNotName27) {
@@ -175,15 +112,6 @@ TEST(TeamNameWriter, BlockOfExactly261BytesHasNoFillerAndOneMoreDoesNotFit) {
   MemoryRom untouched = blankRom();
   EXPECT_FALSE(writeTeamNameBlock(untouched, over));
   EXPECT_EQ(untouched.bytes(), blankRom().bytes());
-}
-
-TEST(TeamNameWriter, ShortBlockIsPaddedWithSpaces) {
-  MemoryRom rom = blankRom();
-  ASSERT_TRUE(writeTeamNameBlock(rom, layoutTeamNames(namesOfLength(std::vector<std::size_t>(28, 1)))));
-  EXPECT_EQ(rom.bytes()[0xE1881 + 55], 0x00);
-  for (std::uint32_t off = 0xE1881 + 56; off <= 0xE1985; ++off) ASSERT_EQ(rom.bytes()[off], 0x20) << off;
-  EXPECT_EQ(rom.bytes()[0xE1849], 0x81);
-  EXPECT_EQ(rom.bytes()[0xE184A], 0xEE);  // word 0 keeps its own high byte
 }
 
 }  // namespace
