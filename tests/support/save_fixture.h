@@ -57,7 +57,6 @@ class MemoryOpener : public RomOpener {
 
   int opens = 0;
   bool isOpen = false;
-  bool refuse = false;       // every open fails
   int failWritesAfter = -1;  // -1: writes never fail
   int writes = 0;
 
