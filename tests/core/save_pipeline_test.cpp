@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -233,25 +234,27 @@ TEST(SavePipeline, TeamNameChangeOffWritesNoNameButKeepsTheText) {
   EXPECT_EQ(f.team.teamname[19], "Sea Sharks");
 }
 
+// Name 3 three letters shorter (with a 0x00 in it), or eleven longer: name 14 then starts past 0xE1900.
 TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
-  SaveFixture f = testing::makeSaveFixture("Flames", true);  // index 3, "Flames"
-  f.input.teamNameText = "F_a";                              // three letters shorter, with a 0x00
-  const auto before = f.rom.bytes();
-  ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
-  const std::uint32_t name3 = 0xE1881 + 3 + 12 + 6 + 6;  // behind "Mighty Ducks", "Bruins", "Sabres"
-  EXPECT_EQ(f.rom.bytes()[name3], 'F');
-  EXPECT_EQ(f.rom.bytes()[name3 + 1], 0x00);
-  EXPECT_EQ(f.rom.bytes()[name3 + 3], 0x00);
-  EXPECT_EQ(std::string(f.rom.bytes().begin() + name3 + 4, f.rom.bytes().begin() + name3 + 14), "BLACKHAWKS");
-  std::uint32_t start = 0xE1881;
-  for (int m = 0; m < 28; ++m) {
-    const std::uint32_t low = layout::pointerLowByte(m);
-    EXPECT_EQ(f.rom.bytes()[low], m > 3 ? static_cast<std::uint8_t>(before[low] - 3) : before[low]) << m;
-    EXPECT_EQ(f.rom.bytes()[low], start & 0xFF) << m;
-    EXPECT_EQ(f.rom.bytes()[low + 1], 0x96 + (start >> 8) - 0xE18) << m;
-    start += (m == 3 ? 3 : teamByIndex(m).key.size()) + 1;
+  for (const std::string text : {"F_a", "Flames of Calgary"}) {
+    SaveFixture f = testing::makeSaveFixture("Flames", true);  // index 3
+    f.input.teamNameText = text;
+    ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+    const std::uint32_t name3 = 0xE1881 + 3 + 12 + 6 + 6;  // behind "MIGHTY DUCKS", "BRUINS", "SABRES"
+    std::string expected = text;
+    std::replace(expected.begin(), expected.end(), '_', '\0');
+    expected += std::string("\0BLACKHAWKS\0", 12);
+    EXPECT_EQ(std::string(f.rom.bytes().begin() + name3, f.rom.bytes().begin() + name3 + expected.size()),
+              expected);
+    std::uint32_t start = 0xE1881;
+    for (int m = 0; m < 28; ++m) {
+      const std::uint32_t low = layout::pointerLowByte(m);
+      EXPECT_EQ(f.rom.bytes()[low], start & 0xFF) << m;
+      EXPECT_EQ(f.rom.bytes()[low + 1], 0x96 + (start >> 8) - 0xE18) << m;
+      start += (m == 3 ? text.size() : teamByIndex(m).key.size()) + 1;
+    }
+    for (std::uint32_t off = start; off < 0xE1986; ++off) EXPECT_EQ(f.rom.bytes()[off], 0x20) << off;
   }
-  for (std::uint32_t off = 0xE1986 - 3; off < 0xE1986; ++off) EXPECT_EQ(f.rom.bytes()[off], 0x20);
 }
 
 TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
