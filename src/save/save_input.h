@@ -1,0 +1,29 @@
+#pragma once
+// What the main window holds when SAVE is pressed: the texts and enabled states of its boxes and
+// the display colours of the 20 sample boxes. The window fills it; the save core never sees a widget.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "rom/rom_layout.h"
+
+namespace quarven::save {
+
+inline constexpr int kSlotCount = 2 * layout::kColourSlots;  // 0..9 home, 10..19 away
+inline constexpr int kMaxLineBoxes = 5;
+
+struct SaveInput {
+  std::string teamNameText;                                  // Text10
+  bool teamNameChangeOn = false;                             // Text10 enabled
+  std::string abbrevText;                                    // Text12
+  bool abbrevChangeOn = true;                                // Text12 enabled
+  std::array<std::string, layout::kMaxPlayers> numberTexts;  // Text0, by roster row
+  std::array<std::string, layout::kMaxPlayers> nameTexts;    // Text1, by roster row
+  // Text3..Text9 by line, then box index (five boxes on the first five lines, four on the others).
+  std::array<std::array<std::string, kMaxLineBoxes>, layout::kLineCount> lineTexts;
+  // Display colours 0x00BBGGRR of the sample boxes, slots 0..9 home and 10..19 away.
+  std::array<std::uint32_t, kSlotCount> sampleColours{};
+};
+
+}  // namespace quarven::save

@@ -1,0 +1,34 @@
+#pragma once
+// The work of the SAVE button (`Command1_Click`): checks, one opening of the ROM image, the writers
+// in their order, and the messages that report the outcome.
+
+#include <cstdint>
+
+#include "rom/messenger.h"
+#include "rom/rom_image.h"
+#include "rom/selected_team.h"
+#include "save/save_input.h"
+
+namespace quarven::save {
+
+enum class SaveOutcome {
+  Saved,            // everything written, "Your changes have been saved." shown
+  TeamNameRefused,  // empty or over-long team name; nothing opened
+  InputRefused,     // a text or colour that cannot be written; nothing opened
+  NotOpened,        // the ROM image could not be opened for writing
+  ImageTooShort,    // the image ends before a place the save writes; nothing written
+  WriteFailed,      // a write failed part way
+  OverBudget,       // palettes and team name written; roster, abbreviation and lines not
+};
+
+struct SaveResult {
+  SaveOutcome outcome = SaveOutcome::Saved;
+  bool teamNameBlockRefused = false;  // the names did not fit the team-name block
+  std::int64_t playerletters = 0;     // bytes the roster's records need
+};
+
+// Saves the window's contents for the selected team. The only state it changes is the selected
+// team's entry of `teamname`, in every save whose team name has 1 to 20 characters.
+SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input, Messenger& messenger);
+
+}  // namespace quarven::save

@@ -1,0 +1,151 @@
+#include "save/save_validation.h"
+
+#include <algorithm>
+
+#include "rom/codecs.h"
+#include "save/save_labels.h"
+#include "save/save_messages.h"
+#include "save/text_encoding.h"
+
+namespace quarven::save {
+
+namespace {
+
+// A character as a message shows it: quoted, or by its code when it cannot be seen.
+std::string shown(const std::string& character) {
+  const auto c = static_cast<unsigned char>(character.empty() ? 0 : character[0]);
+  if (character.size() == 1 && (c < 0x20 || c == 0x7F)) return "the character with code " + std::to_string(c);
+  return "the character \"" + character + "\"";
+}
+
+std::string rowName(int row) {
+  return "Player row " + std::to_string(row + 1);
+}
+
+std::optional<int> hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return std::nullopt;
+}
+
+// A jersey number text: one or two hexadecimal digits, read as a hexadecimal number (12 gives 0x12).
+std::optional<std::uint8_t> numberByte(std::string_view text) {
+  if (text.empty() || text.size() > 2) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    const auto digit = hexDigit(c);
+    if (!digit) return std::nullopt;
+    value = value * 16 + *digit;
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
+std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
+  for (int row = 0; row < rosterRows(team); ++row) {
+    const std::string& name = input.nameTexts[row];
+    const std::size_t length = codec::characterCount(name);
+    if (length > kMaxPlayerNameLength)
+      return rowName(row) + ": the name has " + std::to_string(length) +
+             " characters; a player name can have at most 27.";
+    EncodedText letters = encodeText(name, codec::encodePlayerLetter);
+    if (letters.badCharacter)
+      return rowName(row) + ": the name holds " + shown(*letters.badCharacter) +
+             ", which player names cannot use. Use A to Z, a to z, space, full stop or apostrophe.";
+    const auto number = numberByte(input.numberTexts[row]);
+    if (!number)
+      return rowName(row) + ": the number \"" + input.numberTexts[row] +
+             "\" is not a jersey number. Use one or two digits.";
+    plan.players.push_back({std::move(letters.bytes), *number});
+  }
+  return std::nullopt;
+}
+
+// Each line box names the last roster row whose number text equals its text exactly.
+std::optional<std::string> checkLines(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
+  for (int line = 0; line < layout::kLineCount; ++line) {
+    for (int box = 0; box < layout::kLineSlots[line]; ++box) {
+      const std::string& text = input.lineTexts[line][box];
+      int match = -1;
+      for (int row = 0; row < rosterRows(team); ++row)
+        if (input.numberTexts[row] == text) match = row;
+      if (match < 0)
+        return std::string(kLineCaptions[line]) + ", " + std::string(linePositionName(line, box)) +
+               ": no player has the number \"" + text + "\". Enter the number of a player of this team.";
+      plan.lineSlots[line][box] = static_cast<std::uint8_t>(match + 1);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> checkAbbreviation(const SaveInput& input, SavePlan& plan) {
+  if (!input.abbrevChangeOn) return std::nullopt;
+  const std::size_t length = codec::characterCount(input.abbrevText);
+  if (length > layout::kAbbrevFieldSize)
+    return "The abbreviation \"" + input.abbrevText + "\" has " + std::to_string(length) +
+           " characters; an abbreviation can have at most 3.";
+  EncodedText letters = encodeText(codec::upperCaseAscii(input.abbrevText), codec::encodeAbbrevLetter);
+  if (letters.badCharacter)
+    return "The abbreviation holds " + shown(*letters.badCharacter) +
+           ", which abbreviations cannot use. Use A to Z, full stop, space or _.";
+  plan.abbrevLetters = std::move(letters.bytes);
+  return std::nullopt;
+}
+
+std::optional<std::string> checkTeamNameCharacters(const SaveInput& input) {
+  if (!input.teamNameChangeOn) return std::nullopt;
+  const EncodedText name = encodeText(input.teamNameText, codec::encodeTeamLetter);
+  if (name.badCharacter)
+    return "The team name holds " + shown(*name.badCharacter) +
+           ", which team names cannot use. Use A to Z, a to z, full stop, space or _.";
+  return std::nullopt;
+}
+
+std::optional<std::string> checkColours(const SlotWordLookup& slotWords, SavePlan& plan) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!slotWords[slot]) {
+      const bool home = slot < layout::kColourSlots;
+      return std::string(home ? "HOME" : "AWAY") + " uniform, " +
+             std::string(kPartNames[slot % layout::kColourSlots]) +
+             ": this colour cannot be saved. Pick another colour for this part.";
+    }
+    plan.slotWords[slot] = *slotWords[slot];
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int rosterRows(const SelectedTeam& team) {
+  return std::clamp<int>(team.playercount, 0, layout::kMaxPlayers);
+}
+
+std::optional<std::string> checkTeamNameLength(std::string_view text) {
+  if (text.empty()) return kTeamNameEmpty;
+  if (codec::characterCount(text) > kMaxTeamNameLength) return kTeamNameTooLong;
+  return std::nullopt;
+}
+
+PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const SlotWordLookup& slotWords) {
+  PlanResult result;
+  if (!team.loaded) {
+    result.problem = "Load a team before saving.";
+    return result;
+  }
+  SavePlan plan;
+  std::optional<std::string> problem = checkPlayers(team, input, plan);
+  if (!problem) problem = checkLines(team, input, plan);
+  if (!problem) problem = checkAbbreviation(input, plan);
+  if (!problem) problem = checkTeamNameCharacters(input);
+  if (!problem) problem = checkColours(slotWords, plan);
+  if (!problem && !team.recordsReadable)
+    problem = "This team's player records could not be read when it was loaded (" + team.recordsProblem +
+              "), so its players cannot be saved.";
+  if (problem)
+    result.problem = std::move(*problem);
+  else
+    result.plan = std::move(plan);
+  return result;
+}
+
+}  // namespace quarven::save

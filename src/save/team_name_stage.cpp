@@ -1,0 +1,18 @@
+#include "save/team_name_stage.h"
+
+#include "rom/team_table.h"
+#include "save/text_encoding.h"
+
+namespace quarven::save {
+
+TeamNameBytes applyEditedTeamName(SelectedTeam& team, const std::string& text) {
+  if (const auto k = teamIndexByFullName(team.fullName)) {
+    team.teamname[*k] = text;
+    if (auto bytes = encodeTeamName(text)) team.teamnameBytes[*k] = std::move(*bytes);
+  }
+  TeamNameBytes names;
+  for (int m = 0; m < layout::kTeamCount; ++m) names[m] = team.teamnameBytes[m];
+  return names;
+}
+
+}  // namespace quarven::save

@@ -1,0 +1,26 @@
+#include "save/text_encoding.h"
+
+#include "rom/codecs.h"
+
+namespace quarven::save {
+
+EncodedText encodeText(std::string_view text, LetterEncoder encoder) {
+  EncodedText out;
+  for (const std::string& character : codec::splitCharacters(text)) {
+    const auto byte = encoder(character);
+    if (!byte) {
+      out.badCharacter = character;
+      return out;
+    }
+    out.bytes.push_back(*byte);
+  }
+  return out;
+}
+
+std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text) {
+  EncodedText encoded = encodeText(text, codec::encodeTeamLetter);
+  if (encoded.badCharacter) return std::nullopt;
+  return std::move(encoded.bytes);
+}
+
+}  // namespace quarven::save

@@ -1,0 +1,24 @@
+#pragma once
+// Turns a whole text into ROM bytes with one of the character encoders, one byte per character.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarven::save {
+
+using LetterEncoder = std::optional<std::uint8_t> (*)(std::string_view character);
+
+struct EncodedText {
+  std::vector<std::uint8_t> bytes;          // complete only when badCharacter is empty
+  std::optional<std::string> badCharacter;  // the first character the encoder has no byte for
+};
+
+EncodedText encodeText(std::string_view text, LetterEncoder encoder);
+
+// Team names: A-Z, a-z, full stop, space, and "_" for the 0x00 byte.
+std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text);
+
+}  // namespace quarven::save

@@ -1,0 +1,67 @@
+#pragma once
+// A synthetic ROM image with one team loaded from it: the selected-team state and what the
+// window holds for SAVE, for the save tests.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rom/messenger.h"
+#include "rom/rom_image.h"
+#include "rom/selected_team.h"
+#include "rom/team_table.h"
+#include "save/save_input.h"
+#include "synthetic_rom.h"
+
+namespace quarven::testing {
+
+struct SaveFixture {
+  SyntheticRom source;
+  MemoryRom rom;
+  SelectedTeam team;
+  save::SaveInput input;
+  const TeamRow* row = nullptr;
+};
+
+// Loads the team from the image as the team buttons do and fills the save input from the result,
+// the sample boxes with the colours the uniform figures show.
+SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn = false,
+                            SyntheticRom source = SyntheticRom());
+
+// True for the offsets a save of the team may change (the team-name places only when asked).
+bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames);
+
+// Messages in the order shown; `onShow` runs for each, e.g. to look at the image at that moment.
+class RecordingMessenger : public Messenger {
+ public:
+  using Messenger::show;
+  void show(const UserMessage& message) override {
+    texts.push_back(message.text);
+    titles.push_back(message.title);
+    if (onShow) onShow(message);
+  }
+  std::vector<std::string> texts;
+  std::vector<std::string> titles;
+  std::function<void(const UserMessage&)> onShow;
+};
+
+// Hands out views of one MemoryRom, counts the openings and knows whether a view is still open.
+// With `failWritesAfter` set, writes fail once that many have succeeded.
+class MemoryOpener : public RomOpener {
+ public:
+  explicit MemoryOpener(MemoryRom& rom) : rom_(rom) {}
+  std::unique_ptr<RomImage> open(FileRom::Mode mode, std::string* error) override;
+
+  int opens = 0;
+  bool isOpen = false;
+  int failWritesAfter = -1;  // -1: writes never fail
+  int writes = 0;
+
+ private:
+  MemoryRom& rom_;
+};
+
+}  // namespace quarven::testing
