@@ -223,8 +223,9 @@ std::uint32_t FileDialogWindow::writeChoice() {
       QString(std::max<qsizetype>(ofn_.lpstrFileTitle.size(), title.size() + 1) - title.size(), QChar(0));
   ofn_.nFileOffset = offset;
   ofn_.nFileExtension = extension;
-  const qsizetype filterIndex = nameFilters().indexOf(selectedNameFilter());
-  if (filterIndex >= 0) ofn_.nFilterIndex = std::uint32_t(filterIndex + 1);
+  // The list shows descriptions only, so its position tells the chosen pair.
+  auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  if (types && types->currentIndex() >= 0) ofn_.nFilterIndex = std::uint32_t(types->currentIndex() + 1);
   if (readOnlyBox_->isChecked())
     ofn_.Flags |= OFN_READONLY;
   else
