@@ -5,8 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 namespace quarven::platform {
 
@@ -113,6 +116,55 @@ QString GetWindowText(HWND hwnd) {
   if (auto* e = qobject_cast<QLineEdit*>(hwnd)) return e->text();
   if (auto* g = qobject_cast<QGroupBox*>(hwnd)) return g->title();
   return hwnd->windowTitle();
+}
+
+bool ScreenToClient(HWND hwnd, POINT* point) {
+  if (!hwnd || !point || isDesktop(hwnd)) return false;
+  const QPoint p = hwnd->mapFromGlobal(QPoint(point->x, point->y));
+  *point = {p.x(), p.y()};
+  return true;
+}
+
+namespace {
+constexpr const char* kControlIdProperty = "quarvenControlId";
+
+std::vector<QPointer<QWidget>>& createdWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+}  // namespace
+
+void SetDlgCtrlID(HWND control, int id) {
+  if (control) control->setProperty(kControlIdProperty, id);
+}
+
+int GetDlgCtrlID(HWND control) { return control ? control->property(kControlIdProperty).toInt() : 0; }
+
+HWND GetDlgItem(HWND dialog, int id) {
+  if (!dialog || isDesktop(dialog) || id == 0) return nullptr;
+  for (QWidget* child : dialog->findChildren<QWidget*>()) {
+    if (GetDlgCtrlID(child) == id) return child;
+  }
+  return nullptr;
+}
+
+HWND registerCreatedWindow(QWidget* window) {
+  auto& windows = createdWindows();
+  std::erase_if(windows, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  if (window) windows.emplace_back(window);
+  return window;
+}
+
+bool DestroyWindow(HWND hwnd) {
+  if (!hwnd) return false;
+  auto& windows = createdWindows();
+  const auto it = std::find_if(windows.begin(), windows.end(),
+                               [hwnd](const QPointer<QWidget>& w) { return !w.isNull() && w.data() == hwnd; });
+  if (it == windows.end()) return false;
+  QWidget* window = it->data();
+  windows.erase(it);
+  delete window;
+  return true;
 }
 
 }  // namespace quarven::platform

@@ -18,6 +18,10 @@ struct RECT {
   int height() const { return bottom - top; }
 };
 
+struct POINT {
+  int x = 0, y = 0;
+};
+
 // insertAfter values of SetWindowPos.
 inline constexpr std::intptr_t HWND_TOP = 0;
 inline constexpr std::intptr_t HWND_TOPMOST = -1;
@@ -50,5 +54,19 @@ bool ShowWindow(HWND hwnd, int command);
 // Caption of a window or the text of a button, label or edit control.
 bool SetWindowText(HWND hwnd, const QString& text);
 QString GetWindowText(HWND hwnd);
+
+// Screen coordinates to coordinates in the window's client area.
+bool ScreenToClient(HWND hwnd, POINT* point);
+
+// Control identifiers: a dialog finds its controls by number. GetDlgItem searches every window
+// inside the dialog; the first control carrying the identifier wins.
+void SetDlgCtrlID(HWND control, int id);
+int GetDlgCtrlID(HWND control);
+HWND GetDlgItem(HWND dialog, int id);
+
+// Windows that this layer creates (status bars) are registered here; DestroyWindow destroys only
+// those, and only while they still exist, so a handle outliving its window is harmless.
+HWND registerCreatedWindow(QWidget* window);
+bool DestroyWindow(HWND hwnd);
 
 }  // namespace quarven::platform
