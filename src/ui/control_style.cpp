@@ -11,15 +11,12 @@ namespace quarven::ui {
 using platform::sysColour;
 
 namespace {
-// Narrows the blanks of a caption that is wider than its label, so that the whole caption shows.
+// Shrinks the font of a caption that is wider than its label a little, so the whole caption shows.
 void fitCaption(QLabel* label) {
-  const QString caption = label->text();
-  const auto blanks = caption.count(QLatin1Char(' '));
   const int room = label->contentsRect().width() - 2 * label->indent();
-  const int wide = QFontMetrics(label->font()).horizontalAdvance(caption);
-  if (wide <= room || blanks == 0) return;
   QFont font = label->font();
-  font.setWordSpacing(-static_cast<qreal>(wide - room + 1) / static_cast<qreal>(blanks));
+  for (int step = 0; step < 8 && QFontMetrics(font).horizontalAdvance(label->text()) > room; ++step)
+    font.setPointSizeF(font.pointSizeF() - 0.25);
   label->setFont(font);
 }
 }  // namespace
