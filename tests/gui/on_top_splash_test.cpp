@@ -36,12 +36,6 @@ TEST(OnTop, TopMostAndNormalKeepPlaceSizeAndVisibility) {
   EXPECT_TRUE(window.isVisible());
 }
 
-TEST(OnTop, NoWindowIsNoFailure) {
-  clsOnTop ontop;
-  ontop.MakeTopMost(nullptr);
-  ontop.MakeNormal(nullptr);
-}
-
 TEST(Splash, StartingTheEditorDoesNotShowIt) {
   ui::Form1 form;
   form.show();
@@ -80,13 +74,6 @@ TEST_F(SplashLeads, PictureClickShowsTheMainWindowAndSplashCanShowAgain) {
   EXPECT_FALSE(splash.isVisible());
   splash.show();  // kept, not destroyed
   EXPECT_TRUE(splash.isVisible());
-}
-
-TEST(Splash, NoMainWindowOnlyHidesTheSplash) {
-  frmSplash splash([] { return static_cast<QWidget*>(nullptr); });
-  splash.show();
-  splash.Picture1_Click();
-  EXPECT_FALSE(splash.isVisible());
 }
 
 }  // namespace
