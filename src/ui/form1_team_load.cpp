@@ -20,6 +20,7 @@ QString text(const std::string& utf8) {
 }  // namespace
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
+  if (rompath.isEmpty()) return;  // no image accepted yet: the buttons are hidden, nothing to read
   std::array<std::string, layout::kMaxPlayers> shownNumbers;
   for (int row = 0; row < kPlayerRows; ++row) shownNumbers[row] = Text0[row]->text().toStdString();
 

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <filesystem>
+#include <ostream>
 
 #include "message_box_recorder.h"
 #include "platform/common_dialog.h"
@@ -28,6 +29,11 @@
 #include "ui/team_toolbar.h"
 #include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace quarven::testing {
 
@@ -65,6 +71,13 @@ class EditorFixture : public ::testing::Test {
     QFile::remove(path);
     rom.writeTo(std::filesystem::path(path.toStdString()));
     return path;
+  }
+
+  QString writeRom(const std::vector<std::uint8_t>& bytes, const QString& name) {
+    QFile file(QDir(scratch.path()).filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    return file.fileName();
   }
 
   // Every following open dialog gets this name typed and Open pressed; an empty name cancels it.

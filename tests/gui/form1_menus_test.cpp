@@ -137,7 +137,7 @@ TEST(Form1Options, AlwaysOnTopTwiceThenNormalKeepsPlaceAndSize) {
 // the program was still running after a while.
 int runAndChoose(QAction* item) {
   QTimer::singleShot(0, item, &QAction::trigger);
-  QTimer::singleShot(300, [] { QCoreApplication::exit(-1); });
+  QTimer::singleShot(300, item, [] { QCoreApplication::exit(-1); });
   return QCoreApplication::exec();
 }
 
@@ -164,7 +164,7 @@ TEST(Form1Options, CloseBoxEndsWithoutAsking) {
   MessageBoxRecorder boxes;
   form.show();
   QTimer::singleShot(0, &form, &QWidget::close);
-  QTimer::singleShot(300, [] { QCoreApplication::exit(-1); });
+  QTimer::singleShot(300, &form, [] { QCoreApplication::exit(-1); });
   EXPECT_EQ(QCoreApplication::exec(), 0);
   EXPECT_TRUE(boxes.calls.empty());
 }
