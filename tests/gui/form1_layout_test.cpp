@@ -27,7 +27,7 @@ QRect fromTwips(int left, int top, int width, int height) {
   return {left / 15, top / 15, (width + 7) / 15, (height + 7) / 15};
 }
 
-TEST(Form1Layout, ControlsSitWhereTheTwipsTablePutsThem) {
+TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThem) {
   Form1 form;
   const struct {
     const char* name;
@@ -55,10 +55,6 @@ TEST(Form1Layout, ControlsSitWhereTheTwipsTablePutsThem) {
     EXPECT_EQ(c.control->geometry(), expected) << c.name;
     EXPECT_EQ(c.control->parentWidget(), form.centralWidget()) << c.name;
   }
-}
-
-TEST(Form1Layout, WindowIsFixedSizeAndCaptioned) {
-  Form1 form;
   EXPECT_EQ(form.windowTitle(), QStringLiteral("QUARVEN EDITOR"));
   EXPECT_EQ(form.centralWidget()->size(), QSize(395, 565));  // 5925 x 8475 twips
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
@@ -105,10 +101,6 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   EXPECT_TRUE(form.Label4->text().isEmpty());
   EXPECT_TRUE(form.Command1->text().isEmpty());
   EXPECT_EQ(form.Command1->iconSize(), QSize(108, 30));
-}
-
-TEST(Form1Layout, HeaderCaptionsFitTheirLabels) {
-  Form1 form;
   for (QLabel* label : {form.Label1, form.Label5, form.Label6, form.Label15}) {
     const int wide = QFontMetrics(label->font()).horizontalAdvance(label->text());
     EXPECT_LE(wide + label->indent(), label->contentsRect().width()) << label->text().toStdString();
