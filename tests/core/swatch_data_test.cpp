@@ -41,20 +41,6 @@ TEST(SwatchData, EachTabGridHoldsItsNinetyThreeSwatchesOnce) {
   EXPECT_FALSE(swatchAt(Side::Away, 0, 16));
 }
 
-TEST(SwatchData, SwatchRectsFollowColumnsAndTheTabsRowTops) {
-  struct Case {
-    int index;
-    TwipsRect rect;
-  };
-  const Case cases[] = {
-      {0, {960, 615, 195, 195}},     // row 0, column 5
-      {200, {960, 600, 195, 195}},   // same place on the AWAY tab
-      {90, {2760, 1860, 195, 195}},  // row 7, column 15
-      {184, {1680, 945, 195, 195}},  // row 2, column 9
-  };
-  for (const Case& c : cases) EXPECT_EQ(swatchRect(c.index), c.rect) << c.index;
-}
-
 TEST(SwatchData, BothTabsListTheSameNinetyOneColours) {
   std::map<Side, std::multiset<std::uint32_t>> colours;
   for (const auto& [index, colour] : swatchColourList()) {
