@@ -229,12 +229,8 @@ TEST(TeamLoad, NamesTheSplitDoesNotReachKeepTheirEarlierValues) {
   SelectedTeam before;
   before.teamname[27] = "KEPT";
   before.teamname[28] = "ALSO KEPT";
-  SyntheticRom builder;
-  std::uint32_t lastTerminator = 0;
-  for (int m = 0; m < 28; ++m)
-    lastTerminator += static_cast<std::uint32_t>(builder.team(m).blockNameBytes.size()) + 1;
-  builder.nameBlockByte(static_cast<int>(lastTerminator) - 1, 'X');  // 27 terminators left
-  const TeamLoadResult r = load(builder, "Jets", before);
+  // The 28th terminator follows 220 letters and 27 terminators: 27 are left.
+  const TeamLoadResult r = load(SyntheticRom().nameBlockByte(247, 'X'), "Jets", before);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
   EXPECT_EQ(r.state.teamname[26], "ALL STARS EAST");
   EXPECT_EQ(r.state.teamname[27], "ALL STARS WESTX" + std::string(12, ' '));
