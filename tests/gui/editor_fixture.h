@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "form1_test_support.h"
 #include "message_box_recorder.h"
 #include "platform/common_dialog.h"
 #include "synthetic_rom.h"
@@ -45,13 +46,11 @@ struct PanelSnapshot {
   bool operator==(const PanelSnapshot&) const = default;
 };
 
-inline PanelSnapshot snapshot(const ui::Form1& form) {
+inline PanelSnapshot snapshot(ui::Form1& form) {
   PanelSnapshot s;
-  std::vector<const QWidget*> widgets{form.Label4, form.Text10, form.Text12, form.SSTab1, form.Command1};
-  for (int row = 0; row < ui::Form1::kPlayerRows; ++row)
-    widgets.insert(widgets.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
-  for (int line = 0; line < ui::Form1::kLines; ++line)
-    for (const ui::TextBox* box : form.lineSlots(line)) widgets.push_back(box);
+  std::vector<QWidget*> widgets{form.Label4, form.Text10, form.Text12, form.SSTab1, form.Command1};
+  for (ui::TextBox* box : rowBoxes(form)) widgets.push_back(box);
+  for (ui::TextBox* box : allLineSlots(form)) widgets.push_back(box);
   for (const QWidget* w : widgets) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(w)) s.texts << edit->text();
     if (const auto* label = qobject_cast<const QLabel*>(w)) s.texts << label->text();

@@ -49,9 +49,6 @@ const std::vector<OpenCase>& openCases() {
        Outcome::Rejected, "FA"},
       {"528 bytes", [](EditorFixture& f) { return writeBytes(f, SyntheticRom().truncate(0x210), "528.smc"); },
        Outcome::Rejected, "0"},
-      {"an empty file",
-       [](EditorFixture& f) { return writeBytes(f, SyntheticRom().truncate(0), "empty.smc"); },
-       Outcome::Rejected, "0"},
       {"a cancelled dialog", [](EditorFixture&) { return QString(); }, Outcome::Failed, {}},
       {"a typed name of no file",
        [](EditorFixture& f) { return QDir(f.scratch.path()).filePath(QStringLiteral("typed.smc")); },
@@ -168,20 +165,6 @@ TEST_F(OpenSequence, CancelledStartUpLeavesMenusOnlyAndOpenRomThenWorks) {
   EXPECT_TRUE(form.Toolbar1->isVisible());
   pressTeam(QStringLiteral("Kings"));
   EXPECT_EQ(form.Label4->text(), "LOS ANGELES KINGS");
-}
-
-// A rejection after an accepted image keeps the earlier path: SAVE and team load still name it,
-// but nothing can be chosen until an image is accepted again.
-TEST_F(OpenSequence, RejectionAndFailureKeepTheEarlierPath) {
-  startWith();
-  const QString first = form.rompath;
-  answerOpenWith(writeRom(SyntheticRom().signature(0), "bad.smc"));
-  form.mnuOpen_Click();
-  answerOpenWith(QString());
-  form.mnuOpen_Click();
-  EXPECT_EQ(boxes.texts(), (std::vector<QString>{kNotARom, kSelectARom}));
-  EXPECT_EQ(form.rompath, first);
-  EXPECT_EQ(dialogsShown, 3);
 }
 
 // A file the system reports as long enough whose byte cannot be read takes the failure path.
