@@ -12,6 +12,8 @@
 #include <span>
 #include <vector>
 
+#include "save/save_input.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -93,6 +95,7 @@ class Form1 : public QMainWindow {
   void mnudisAbbrev_Click();
   void mnuAboutQUARVEN_Click();
   void Toolbar1_ButtonClick(const QString& key);
+  void Command1_Click();
 
   // Whole-text selection when a typing box receives the focus.
   void Text0_GotFocus(int Index);
@@ -116,6 +119,9 @@ class Form1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What SAVE hands to the save core: the boxes' texts and options and the sample colours.
+  save::SaveInput saveInput() const;
+
   // Builders, called in the order of the Tab key (Qt's focus chain follows creation order).
   void buildWindow();
   void buildMenus();
