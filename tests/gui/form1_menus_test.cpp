@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "key_input.h"
 #include "message_box_recorder.h"
 #include "platform/window_api.h"
 #include "ui/form1.h"
@@ -21,63 +22,53 @@ using platform::MB_ICONQUESTION;
 using platform::MB_YESNO;
 using testing::MessageBoxRecorder;
 
-const QString kTeamNameWarning = QStringLiteral(
-    "This option only works about half of the time, it may corrupt the rom causing it to not work. Make sure "
-    "to "
-    "save a copy.");
-const QString kAbbrevNote = QStringLiteral(
-    "This option will save your rom from being corrupt if you manually edited the team abbreviations with a "
-    "hex "
-    "editor.");
-
-struct ToggleCase {
-  const char* name;
-  QAction* Form1::*item;
-  TextBox* Form1::*box;
-  bool onAtStart;
-  QString message;  // shown when the option goes on (team name) or off (abbreviation)
-  QString captionWhileOn, captionWhileOff;
-};
-
-class Form1Toggle : public ::testing::TestWithParam<ToggleCase> {};
-
-// The message comes with the box disabled: before enabling, after disabling. Only the box's
-// enabled state and the caption change.
-TEST_P(Form1Toggle, FlipsBoxAndCaptionWithItsMessageOnOneSide) {
-  const ToggleCase& c = GetParam();
-  Form1 form;
-  TextBox* box = form.*c.box;
-  QAction* item = form.*c.item;
-  box->setText(QStringLiteral("KEEP"));
-  MessageBoxRecorder boxes;
-  std::vector<bool> enabledWhileShown;
-  boxes.onShow = [&](const platform::MessageBoxCall&) { enabledWhileShown.push_back(box->isEnabled()); };
-  EXPECT_EQ(box->isEnabled(), c.onAtStart);
-  EXPECT_EQ(item->text(), c.onAtStart ? c.captionWhileOn : c.captionWhileOff);
-
-  for (int flip = 1; flip <= 4; ++flip) {
-    const bool on = (flip % 2 == 1) != c.onAtStart;
-    item->trigger();
-    EXPECT_EQ(box->isEnabled(), on) << flip;
-    EXPECT_EQ(item->text(), on ? c.captionWhileOn : c.captionWhileOff) << flip;
+// The message comes with the box disabled: before enabling, after disabling. Only the box's enabled
+// state and the caption change.
+TEST(Form1Options, TogglesFlipBoxAndCaptionWithTheirMessageOnOneSide) {
+  struct Case {
+    QAction* Form1::*item;
+    TextBox* Form1::*box;
+    bool onAtStart;
+    QString message;  // shown when the option goes on (team name) or off (abbreviation)
+    QString captionWhileOn, captionWhileOff;
+  };
+  const Case cases[] = {
+      {&Form1::mnuTeamNameChange, &Form1::Text10, false,
+       "This option only works about half of the time, it may corrupt the rom causing it to not work. Make "
+       "sure to save a copy.",
+       "Disable Team Name Change", "Enable Team Name Change"},
+      {&Form1::mnudisAbbrev, &Form1::Text12, true,
+       "This option will save your rom from being corrupt if you manually edited the team abbreviations "
+       "with a hex editor.",
+       "Disable Team Abbreviation Change", "Enable Team Abbreviation Change"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.captionWhileOff.toStdString());
+    Form1 form;
+    TextBox* box = form.*c.box;
+    QAction* item = form.*c.item;
+    box->setText(QStringLiteral("KEEP"));
+    MessageBoxRecorder boxes;
+    std::vector<bool> enabledWhileShown;
+    boxes.onShow = [&](const platform::MessageBoxCall&) { enabledWhileShown.push_back(box->isEnabled()); };
+    EXPECT_EQ(box->isEnabled(), c.onAtStart);
+    EXPECT_EQ(item->text(), c.onAtStart ? c.captionWhileOn : c.captionWhileOff);
+    for (int flip = 1; flip <= 4; ++flip) {
+      const bool on = (flip % 2 == 1) != c.onAtStart;
+      item->trigger();
+      EXPECT_EQ(box->isEnabled(), on) << flip;
+      EXPECT_EQ(item->text(), on ? c.captionWhileOn : c.captionWhileOff) << flip;
+    }
+    EXPECT_EQ(boxes.texts(), (std::vector<QString>{c.message, c.message}));
+    EXPECT_EQ(enabledWhileShown, (std::vector<bool>{false, false}));
+    for (const auto& call : boxes.calls) {
+      EXPECT_EQ(call.title, QStringLiteral("QUARVEN EDITOR"));
+      EXPECT_EQ(call.style, platform::MB_OK);
+    }
+    EXPECT_EQ(box->text(), QStringLiteral("KEEP"));
+    EXPECT_FALSE(box->isVisible());
   }
-  EXPECT_EQ(boxes.texts(), (std::vector<QString>{c.message, c.message}));
-  EXPECT_EQ(enabledWhileShown, (std::vector<bool>{false, false}));
-  for (const auto& call : boxes.calls) {
-    EXPECT_EQ(call.title, QStringLiteral("QUARVEN EDITOR"));
-    EXPECT_EQ(call.style, platform::MB_OK);
-  }
-  EXPECT_EQ(box->text(), QStringLiteral("KEEP"));
-  EXPECT_FALSE(box->isVisible());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, Form1Toggle,
-    ::testing::Values(ToggleCase{"TeamName", &Form1::mnuTeamNameChange, &Form1::Text10, false,
-                                 kTeamNameWarning, "Disable Team Name Change", "Enable Team Name Change"},
-                      ToggleCase{"Abbreviation", &Form1::mnudisAbbrev, &Form1::Text12, true, kAbbrevNote,
-                                 "Disable Team Abbreviation Change", "Enable Team Abbreviation Change"}),
-    [](const ::testing::TestParamInfo<ToggleCase>& info) { return std::string(info.param.name); });
 
 TEST(Form1Options, HelpBoxWidensTheWindowAndDoubleClickNarrowsIt) {
   Form1 form;
@@ -96,10 +87,7 @@ TEST(Form1Options, HelpBoxWidensTheWindowAndDoubleClickNarrowsIt) {
   EXPECT_EQ(form.pos(), place);
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
 
-  QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(20, 20),
-                    form.Text13->viewport()->mapToGlobal(QPointF(20, 20)), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(form.Text13->viewport(), &press);
+  testing::sendMouse(form.Text13->viewport(), QEvent::MouseButtonDblClick, QPointF(20, 20));
   EXPECT_EQ(form.centralWidget()->width(), normal);
   EXPECT_GE(form.Text13->x(), form.centralWidget()->width());
   EXPECT_EQ(form.pos(), place);
@@ -123,50 +111,40 @@ TEST(Form1Options, AlwaysOnTopTwiceThenNormalKeepsPlaceAndSize) {
   EXPECT_TRUE(platform::IsTopMost(&form));
   form.mnuTop->trigger();
   EXPECT_TRUE(platform::IsTopMost(&form));
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.geometry(), before);
   form.mnuNotTop->trigger();
   EXPECT_FALSE(platform::IsTopMost(&form));
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.geometry(), before);
-  form.mnuNotTop->trigger();
-  EXPECT_FALSE(platform::IsTopMost(&form));
 }
 
-// Runs the event loop with the menu item chosen in it; the code the loop ended with, or -1 when
-// the program was still running after a while.
-int runAndChoose(QAction* item) {
-  QTimer::singleShot(0, item, &QAction::trigger);
+// Runs the event loop with `action` done in it; the code the loop ended with, or -1 when the program
+// was still running after a while.
+int runAndDo(std::function<void()> action) {
+  QTimer::singleShot(0, action);
   QTimer::singleShot(300, [] { QCoreApplication::exit(-1); });
   return QCoreApplication::exec();
 }
 
-TEST(Form1Options, QuitAsksAndEndsOnlyOnYes) {
+TEST(Form1Options, QuitAsksAndEndsOnlyOnYesTheCloseBoxEndsWithoutAsking) {
   Form1 form;
   form.Text1[0]->setText(QStringLiteral("UNSAVED"));
   MessageBoxRecorder boxes;
   boxes.answers = {platform::IDNO, platform::IDYES};
+  const auto quit = [&] { form.mnuQuit->trigger(); };
 
-  EXPECT_EQ(runAndChoose(form.mnuQuit), -1);  // No: still running
+  EXPECT_EQ(runAndDo(quit), -1);  // No: still running
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_EQ(boxes.calls[0].text,
             QStringLiteral("Are you sure you want to quit QUARVEN EDITOR?\n\nIf not then click NO."));
   EXPECT_EQ(boxes.calls[0].title, QStringLiteral("QUARVEN EDITOR"));
   EXPECT_EQ(boxes.calls[0].style, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   EXPECT_EQ(form.Text1[0]->text(), QStringLiteral("UNSAVED"));
-
-  EXPECT_EQ(runAndChoose(form.mnuQuit), 0);  // Yes: ends at once
+  EXPECT_EQ(runAndDo(quit), 0);  // Yes: ends at once
   EXPECT_EQ(boxes.calls.size(), 2u);
-}
 
-TEST(Form1Options, CloseBoxEndsWithoutAsking) {
-  Form1 form;
-  MessageBoxRecorder boxes;
   form.show();
-  QTimer::singleShot(0, &form, &QWidget::close);
-  QTimer::singleShot(300, [] { QCoreApplication::exit(-1); });
-  EXPECT_EQ(QCoreApplication::exec(), 0);
-  EXPECT_TRUE(boxes.calls.empty());
+  EXPECT_EQ(runAndDo([&] { form.close(); }), 0);
+  EXPECT_EQ(boxes.calls.size(), 2u);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
-// Key presses delivered to a widget as a user's typing would be.
+// Key presses and mouse clicks delivered to a widget as a user's would be.
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +28,20 @@ inline bool wantsShortcut(QWidget* target, QKeyCombination key) {
   override.ignore();
   QApplication::sendEvent(target, &override);
   return override.isAccepted();
+}
+
+// A left-button mouse event at `at` (move events carry no button).
+inline void sendMouse(QWidget* target, QEvent::Type type, QPointF at) {
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+inline void click(QWidget* target) {
+  const QPointF centre = QRectF(target->rect()).center();
+  sendMouse(target, QEvent::MouseButtonPress, centre);
+  sendMouse(target, QEvent::MouseButtonRelease, centre);
 }
 
 }  // namespace quarven::testing
