@@ -7,7 +7,10 @@ namespace quarven {
 
 SignatureCheck checkSignature(RomImage& rom) {
   SignatureCheck check;
-  if (!rom.readByte(layout::kSignatureOffset, check.byte)) check.byte = 0;
+  if (!rom.readByte(layout::kSignatureOffset, check.byte)) {
+    check.byte = 0;
+    check.readFailed = rom.size() > layout::kSignatureOffset;
+  }
   check.hexText = codec::hexText(check.byte);
   check.accepted = check.hexText == codec::hexText(layout::kSignatureValue);
   return check;

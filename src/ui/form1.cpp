@@ -89,10 +89,6 @@ std::span<TextBox* const> Form1::lineSlots(int line) const {
   return const_cast<Form1*>(this)->lineSlots(line);
 }
 
-void Form1::mnuOpen_Click() {}
-
-void Form1::Toolbar1_ButtonClick(const QString&) {}
-
 // The close box ends the program at once: no question, nothing saved.
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();

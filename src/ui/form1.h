@@ -7,17 +7,25 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QString>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "rom/selected_team.h"
 #include "save/save_input.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+
+namespace quarven {
+struct TeamLoadResult;
+}
 
 namespace quarven::dialogs {
 class clsOnTop;
@@ -115,6 +123,21 @@ class Form1 : public QMainWindow {
   void showboxes();    // shows everything but the player rows
   void noshowboxes();  // hides everything but the toolbar
 
+  // --- The ROM image and the team loaded from it ---
+  // The load event: asks for a ROM image before the window is first shown.
+  void Form_Load();
+  // Path of the accepted ROM image; empty until one is accepted.
+  QString rompath;
+  // Written by team load only; every save works on the team loaded last.
+  SelectedTeam selectedTeam;
+  // Display colours 0x00BBGGRR last found per colour slot 0..9 of each side; black at start. A
+  // loaded colour text without a key keeps its slot's colour from the load before.
+  std::array<std::uint32_t, 10> homedisplaycolor{};
+  std::array<std::uint32_t, 10> awaydisplaycolor{};
+  // Look the ten colour texts of a side up and paint the side's ten part groups.
+  void fillhomecolor(const std::array<std::string, 10>& homecolortext);
+  void fillawaycolor(const std::array<std::string, 10>& awaycolortext);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -139,6 +162,13 @@ class Form1 : public QMainWindow {
   void setOuterWidth(int twipsWide);
   // The panel's controls that showboxes and noshowboxes switch together, player rows excepted.
   std::vector<QWidget*> panelControls() const;
+
+  // The open sequence of Form_Load (fromMenu false) and mnuOpen_Click (true).
+  void openRom(bool fromMenu);
+  // Puts a loaded team into the window: state, panel, rows, lines, abbreviation, colours.
+  void showLoadedTeam(const TeamLoadResult& result);
+  // A modal box with OK, no icon and the editor's title.
+  void showEditorMessage(const QString& text);
 
   ClientArea* client_ = nullptr;
   std::unique_ptr<dialogs::clsOnTop> ontop;

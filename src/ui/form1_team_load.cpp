@@ -1,0 +1,76 @@
+// Team load: a click on a team button reads that team from the ROM image into the window and
+// makes it the selected team.
+
+#include <QFile>
+#include <QLabel>
+
+#include "rom/team_load.h"
+#include "ui/form1.h"
+#include "ui/text_box.h"
+#include "ui/uniform_tabs.h"
+
+namespace quarven::ui {
+
+namespace {
+
+QString text(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+void Form1::Toolbar1_ButtonClick(const QString& key) {
+  std::array<std::string, layout::kMaxPlayers> shownNumbers;
+  for (int row = 0; row < kPlayerRows; ++row) shownNumbers[row] = Text0[row]->text().toStdString();
+
+  FileRomOpener opener(QFile::encodeName(rompath).toStdString());
+  const TeamLoadResult result = loadTeam(opener, key.toStdString(), selectedTeam, shownNumbers);
+  switch (result.outcome) {
+    case TeamLoadOutcome::Failed:
+      showEditorMessage(text(result.message) +
+                        QStringLiteral(" Please select the ROM image again with Open Rom (Ctrl+R)."));
+      return;
+    case TeamLoadOutcome::StoppedByTerminator:
+      selectedTeam = result.state;  // only the team names changed, as far as the split got
+      return;
+    case TeamLoadOutcome::Loaded:
+    case TeamLoadOutcome::LoadedRecordsUnreadable:
+      showLoadedTeam(result);
+      if (!result.message.empty()) showEditorMessage(text(result.message));
+      return;
+  }
+}
+
+void Form1::showLoadedTeam(const TeamLoadResult& result) {
+  selectedTeam = result.state;
+  Label4->setText(text(result.label4()));
+  Text12->setMaxLength(result.text12MaxLength());
+  Text10->setText(text(result.text10()));
+
+  noshowboxes();
+  showboxes();
+  const int playercount = selectedTeam.playercount;
+  for (int row = 0; row < playercount && row < kPlayerRows; ++row) {
+    Text0[row]->show();
+    Text1[row]->show();
+    Text2[row]->show();
+    // Rows the record walk could not reach show empty.
+    const bool read = static_cast<std::size_t>(row) < result.rows.size();
+    Text1[row]->setText(read ? text(result.rows[row].name) : QString());
+    Text0[row]->setText(read ? text(result.rows[row].number) : QString());
+    Text2[row]->setText(read ? text(result.rows[row].r) : QString());
+  }
+
+  for (int line = 0; line < kLines; ++line) {
+    const std::span<TextBox*> boxes = lineSlots(line);
+    for (std::size_t box = 0; box < boxes.size(); ++box)
+      boxes[box]->setText(text(result.lineBoxes[line][box]));
+  }
+  Text12->setText(text(result.abbreviation));
+
+  fillhomecolor(result.homecolortext);
+  fillawaycolor(result.awaycolortext);
+  SSTab1->applySwatchColourList();
+}
+
+}  // namespace quarven::ui

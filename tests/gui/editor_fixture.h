@@ -1,0 +1,105 @@
+#pragma once
+// The editor as a user meets it: a Form1, synthetic ROM images written to a scratch folder, the
+// real open dialog answered with a typed name (or cancelled), team buttons clicked, and every
+// message box recorded.
+//
+//   startWith(SyntheticRom());        // Form_Load accepts the image; the window is shown
+//   pressTeam("Mighty Ducks");        // team load through the toolbar button
+//   answerOpenWith(writeRom(other));  // the next open dialog chooses this file
+//   form.mnuOpen_Click();
+//   boxes.texts();                    // the messages shown, in order
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+
+#include "message_box_recorder.h"
+#include "platform/common_dialog.h"
+#include "synthetic_rom.h"
+#include "ui/form1.h"
+#include "ui/team_toolbar.h"
+#include "ui/text_box.h"
+#include "ui/uniform_tabs.h"
+
+namespace quarven::testing {
+
+// What the window shows of the editing panel: texts, visibility and the figures' colours.
+struct PanelSnapshot {
+  QStringList texts;
+  std::vector<bool> shown;
+  std::vector<std::uint32_t> figureColours;
+  bool operator==(const PanelSnapshot&) const = default;
+};
+
+inline PanelSnapshot snapshot(const ui::Form1& form) {
+  PanelSnapshot s;
+  std::vector<const QWidget*> widgets{form.Label4, form.Text10, form.Text12, form.SSTab1, form.Command1};
+  for (int row = 0; row < ui::Form1::kPlayerRows; ++row)
+    widgets.insert(widgets.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
+  for (int line = 0; line < ui::Form1::kLines; ++line)
+    for (const ui::TextBox* box : form.lineSlots(line)) widgets.push_back(box);
+  for (const QWidget* w : widgets) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w)) s.texts << edit->text();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) s.texts << label->text();
+    s.shown.push_back(w->isVisible());
+  }
+  for (int box = 0; box < 178; ++box) s.figureColours.push_back(form.SSTab1->boxColour(box));
+  return s;
+}
+
+class EditorFixture : public ::testing::Test {
+ public:
+  void TearDown() override { platform::setCommonDialogDriver({}); }
+
+  // Writes an image into the scratch folder and returns its full path.
+  QString writeRom(const SyntheticRom& rom, const QString& name = QStringLiteral("rom.smc")) {
+    const QString path = QDir(scratch.path()).filePath(name);
+    QFile::remove(path);
+    rom.writeTo(std::filesystem::path(path.toStdString()));
+    return path;
+  }
+
+  // Every following open dialog gets this name typed and Open pressed; an empty name cancels it.
+  void answerOpenWith(const QString& typedName) {
+    platform::setCommonDialogDriver({{}, [this, typedName](QFileDialog& dialog) {
+                                       ++dialogsShown;
+                                       lastDialogTitle = dialog.windowTitle();
+                                       if (typedName.isEmpty()) return dialog.reject();
+                                       if (auto* edit =
+                                               dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                                         edit->setText(typedName);
+                                       QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
+                                     }});
+  }
+
+  // Start-up with the image accepted: Form_Load, then the window is shown.
+  void startWith(const SyntheticRom& rom = SyntheticRom()) {
+    answerOpenWith(writeRom(rom));
+    form.Form_Load();
+    form.show();
+    ASSERT_TRUE(boxes.calls.empty()) << boxes.texts().front().toStdString();
+  }
+
+  // Clicks the toolbar button of a team key.
+  void pressTeam(const QString& key) {
+    for (int number = 1; number <= ui::TeamToolbar::kButtonCount; ++number)
+      if (form.Toolbar1->key(number) == key) return form.Toolbar1->button(number)->click();
+    FAIL() << "no team button " << key.toStdString();
+  }
+
+  QTemporaryDir scratch;
+  MessageBoxRecorder boxes;
+  ui::Form1 form;
+  int dialogsShown = 0;
+  QString lastDialogTitle;
+};
+
+}  // namespace quarven::testing

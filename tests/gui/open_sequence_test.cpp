@@ -1,0 +1,199 @@
+// Opening a ROM image at start-up and from "Open &Rom": what each outcome shows and leaves behind.
+
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <functional>
+
+#include "editor_fixture.h"
+
+namespace quarven::testing {
+namespace {
+
+const QString kNotARom = QStringLiteral("This is not a SNES QUARVEN rom.");
+const QString kSelectARom = QStringLiteral("Please select a SNES QUARVEN rom.");
+
+enum class Outcome { Accepted, Rejected, Failed };
+
+struct OpenCase {
+  const char* what;
+  // Prepares the file (if any) and returns the name typed in the dialog; empty cancels it.
+  std::function<QString(EditorFixture&)> choose;
+  Outcome outcome;
+  QString label3;  // the caption the check leaves; empty: not looked at
+};
+
+QString writeBytes(EditorFixture& f, const SyntheticRom& rom, const char* name) {
+  return f.writeRom(rom, QString::fromLatin1(name));
+}
+
+const std::vector<OpenCase>& openCases() {
+  static const std::vector<OpenCase> cases = {
+      {"another image", [](EditorFixture& f) { return writeBytes(f, SyntheticRom(7), "other.smc"); },
+       Outcome::Accepted, "AF"},
+      {"a read-only image",
+       [](EditorFixture& f) {
+         const QString path = writeBytes(f, SyntheticRom(7), "locked.smc");
+         ::chmod(path.toLocal8Bit().constData(), 0444);
+         return path;
+       },
+       Outcome::Accepted, "AF"},
+      {"529 bytes ending in the signature",
+       [](EditorFixture& f) { return writeBytes(f, SyntheticRom().truncate(0x211), "short.smc"); },
+       Outcome::Accepted, "AF"},
+      {"a wrong signature byte",
+       [](EditorFixture& f) { return writeBytes(f, SyntheticRom().signature(0x05), "wrong.smc"); },
+       Outcome::Rejected, "5"},
+      {"lower-case looking byte 0xFA",
+       [](EditorFixture& f) { return writeBytes(f, SyntheticRom().signature(0xFA), "fa.smc"); },
+       Outcome::Rejected, "FA"},
+      {"528 bytes", [](EditorFixture& f) { return writeBytes(f, SyntheticRom().truncate(0x210), "528.smc"); },
+       Outcome::Rejected, "0"},
+      {"an empty file",
+       [](EditorFixture& f) { return writeBytes(f, SyntheticRom().truncate(0), "empty.smc"); },
+       Outcome::Rejected, "0"},
+      {"a cancelled dialog", [](EditorFixture&) { return QString(); }, Outcome::Failed, {}},
+      {"a typed name of no file",
+       [](EditorFixture& f) { return QDir(f.scratch.path()).filePath(QStringLiteral("typed.smc")); },
+       Outcome::Failed,
+       {}},
+  };
+  return cases;
+}
+
+QString expectedMessage(Outcome outcome) {
+  return outcome == Outcome::Rejected ? kNotARom : outcome == Outcome::Failed ? kSelectARom : QString();
+}
+
+void expectOneMessageOrNone(const MessageBoxRecorder& boxes, Outcome outcome) {
+  if (outcome == Outcome::Accepted) {
+    EXPECT_TRUE(boxes.calls.empty());
+    return;
+  }
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(boxes.calls[0].text, expectedMessage(outcome));
+  EXPECT_EQ(boxes.calls[0].title, QStringLiteral("QUARVEN EDITOR"));
+  EXPECT_EQ(boxes.calls[0].style, unsigned(platform::MB_OK));
+}
+
+class OpenSequence : public EditorFixture {};
+
+TEST_F(OpenSequence, StartUpOutcomes) {
+  for (const OpenCase& c : openCases()) {
+    SCOPED_TRACE(c.what);
+    ui::Form1 fresh;
+    boxes.calls.clear();
+    const QString typed = c.choose(*this);
+    answerOpenWith(typed);
+    bool shownBeforeMessage = false;
+    boxes.onShow = [&](const platform::MessageBoxCall&) { shownBeforeMessage = fresh.isVisible(); };
+    fresh.Form_Load();
+    fresh.show();
+
+    expectOneMessageOrNone(boxes, c.outcome);
+    EXPECT_FALSE(shownBeforeMessage) << "the message comes before the window";
+    EXPECT_EQ(fresh.rompath, c.outcome == Outcome::Accepted ? typed : QString());
+    EXPECT_EQ(fresh.Toolbar1->isVisible(), c.outcome == Outcome::Accepted);
+    EXPECT_FALSE(fresh.SSTab1->isVisible());
+    EXPECT_FALSE(fresh.Text0[0]->isVisible());
+    if (!c.label3.isEmpty()) {
+      EXPECT_EQ(fresh.Label3->text(), c.label3);
+    }
+    EXPECT_FALSE(fresh.Label3->isVisible());
+    if (!typed.isEmpty() && c.outcome == Outcome::Failed) {
+      EXPECT_FALSE(QFileInfo::exists(typed)) << "a typed name is not created";
+    }
+  }
+  EXPECT_EQ(lastDialogTitle, QStringLiteral("Open A SNES QUARVEN Rom."));
+}
+
+// From a loaded team (the panel shown and filled), each outcome of "Open &Rom".
+TEST_F(OpenSequence, MenuOutcomesAfterATeamWasLoaded) {
+  for (const OpenCase& c : openCases()) {
+    SCOPED_TRACE(c.what);
+    startWith();
+    pressTeam(QStringLiteral("Bruins"));
+    ASSERT_TRUE(form.Text1[0]->isVisible());
+    const QString before = form.rompath;
+    const PanelSnapshot loaded = snapshot(form);
+    const SelectedTeam team = form.selectedTeam;
+
+    const QString typed = c.choose(*this);
+    answerOpenWith(typed);
+    form.mnuOpen_Click();
+
+    expectOneMessageOrNone(boxes, c.outcome);
+    EXPECT_EQ(form.rompath, c.outcome == Outcome::Accepted ? typed : before);
+    EXPECT_EQ(form.Toolbar1->isVisible(), c.outcome == Outcome::Accepted);
+    EXPECT_EQ(form.selectedTeam, team) << "opening never touches the selected team";
+    const PanelSnapshot after = snapshot(form);
+    switch (c.outcome) {
+      case Outcome::Accepted:  // hidden, not emptied
+        EXPECT_EQ(after.texts, loaded.texts);
+        EXPECT_TRUE(std::none_of(after.shown.begin(), after.shown.end(), [](bool v) { return v; }));
+        break;
+      case Outcome::Rejected:  // emptied and hidden; team name and banner stay
+        EXPECT_TRUE(std::none_of(after.shown.begin(), after.shown.end(), [](bool v) { return v; }));
+        EXPECT_EQ(form.Text0[0]->text(), "");
+        EXPECT_EQ(form.Text1[0]->text(), "");
+        EXPECT_EQ(form.Text2[0]->text(), "");
+        EXPECT_EQ(form.Text3[4]->text(), "");
+        EXPECT_EQ(form.Text9[0]->text(), "");
+        EXPECT_EQ(form.Text12->text(), "");
+        EXPECT_EQ(form.Text10->text(), "BRUINS");
+        EXPECT_EQ(form.Label4->text(), "BOSTON BRUINS");
+        break;
+      case Outcome::Failed:  // the panel is left exactly as it was
+        EXPECT_EQ(after, loaded);
+        break;
+    }
+    boxes.calls.clear();
+  }
+}
+
+TEST_F(OpenSequence, CancelledStartUpLeavesMenusOnlyAndOpenRomThenWorks) {
+  answerOpenWith(QString());
+  form.Form_Load();
+  form.show();
+  EXPECT_EQ(boxes.texts(), std::vector<QString>{kSelectARom});
+  EXPECT_TRUE(form.rompath.isEmpty());
+  EXPECT_FALSE(form.Toolbar1->isVisible());
+  EXPECT_TRUE(form.mnuOpen->isEnabled());
+
+  const QString path = writeRom(SyntheticRom());
+  answerOpenWith(path);
+  form.mnuOpen_Click();
+  EXPECT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(form.rompath, path);
+  EXPECT_TRUE(form.Toolbar1->isVisible());
+  pressTeam(QStringLiteral("Kings"));
+  EXPECT_EQ(form.Label4->text(), "LOS ANGELES KINGS");
+}
+
+// A rejection after an accepted image keeps the earlier path: SAVE and team load still name it,
+// but nothing can be chosen until an image is accepted again.
+TEST_F(OpenSequence, RejectionAndFailureKeepTheEarlierPath) {
+  startWith();
+  const QString first = form.rompath;
+  answerOpenWith(writeRom(SyntheticRom().signature(0), "bad.smc"));
+  form.mnuOpen_Click();
+  answerOpenWith(QString());
+  form.mnuOpen_Click();
+  EXPECT_EQ(boxes.texts(), (std::vector<QString>{kNotARom, kSelectARom}));
+  EXPECT_EQ(form.rompath, first);
+  EXPECT_EQ(dialogsShown, 3);
+}
+
+// A file the system reports as long enough whose byte cannot be read takes the failure path.
+TEST_F(OpenSequence, AFileThatCannotBeReadIsNotARejection) {
+  const QString unreadable = QStringLiteral("/sys/devices/system/cpu/online");
+  if (QFileInfo(unreadable).size() <= 0x210) GTEST_SKIP() << "no such file on this machine";
+  startWith();
+  answerOpenWith(unreadable);
+  form.mnuOpen_Click();
+  EXPECT_EQ(boxes.texts(), std::vector<QString>{kSelectARom});
+  EXPECT_NE(form.rompath, unreadable);
+}
+
+}  // namespace
+}  // namespace quarven::testing
