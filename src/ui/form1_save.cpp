@@ -10,7 +10,9 @@
 namespace quarven::ui {
 
 namespace {
-std::string textOf(const TextBox* box) { return box->text().toStdString(); }
+std::string textOf(const TextBox* box) {
+  return box->text().toStdString();
+}
 }  // namespace
 
 save::SaveInput Form1::saveInput() const {

@@ -5,7 +5,8 @@
 namespace quarven::ui {
 
 void WindowMessenger::show(const UserMessage& message) {
-  const unsigned style = message.icon == UserMessage::Icon::Critical ? platform::MB_ICONHAND : platform::MB_OK;
+  const unsigned style =
+      message.icon == UserMessage::Icon::Critical ? platform::MB_ICONHAND : platform::MB_OK;
   platform::MessageBox(owner_, QString::fromStdString(message.text), QString::fromStdString(message.title),
                        style);
 }
