@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "rom/selected_team.h"
+#include "save/save_input.h"
 
 class QAction;
 class QLabel;
@@ -102,6 +103,7 @@ class Form1 : public QMainWindow {
   void mnudisAbbrev_Click();
   void mnuAboutQUARVEN_Click();
   void Toolbar1_ButtonClick(const QString& key);
+  void Command1_Click();
 
   // Whole-text selection when a typing box receives the focus.
   void Text0_GotFocus(int Index);
@@ -140,6 +142,9 @@ class Form1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What SAVE hands to the save core: the boxes' texts and options and the sample colours.
+  save::SaveInput saveInput() const;
+
   // Builders, called in the order of the Tab key (Qt's focus chain follows creation order).
   void buildWindow();
   void buildMenus();

@@ -38,6 +38,7 @@ void Form1::buildSaveButton() {
   palette.setColor(QPalette::Button, platform::sysColour(platform::COLOR_INACTIVEBORDER));
   Command1->setPalette(palette);
   Command1->hide();
+  connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
 void Form1::buildToolbar() {

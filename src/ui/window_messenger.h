@@ -1,0 +1,20 @@
+#pragma once
+// Shows the core's messages to the user: one modal box per message, owned by the main window.
+
+#include "rom/messenger.h"
+
+class QWidget;
+
+namespace quarven::ui {
+
+class WindowMessenger : public Messenger {
+ public:
+  explicit WindowMessenger(QWidget* owner) : owner_(owner) {}
+  using Messenger::show;
+  void show(const UserMessage& message) override;
+
+ private:
+  QWidget* owner_;
+};
+
+}  // namespace quarven::ui
