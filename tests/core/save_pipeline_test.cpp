@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "rom/rom_layout.h"
-#include "rom_regions.h"
 #include "save/save_messages.h"
 #include "save_fixture.h"
 #include "temp_rom_file.h"

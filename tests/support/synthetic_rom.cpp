@@ -198,6 +198,14 @@ std::vector<std::uint8_t> noiseImage(std::size_t size, std::uint64_t seed) {
   return image;
 }
 
+std::vector<std::uint32_t> differingOffsets(const std::vector<std::uint8_t>& a,
+                                            const std::vector<std::uint8_t>& b) {
+  std::vector<std::uint32_t> out;
+  for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
+    if (i >= a.size() || i >= b.size() || a[i] != b[i]) out.push_back(static_cast<std::uint32_t>(i));
+  return out;
+}
+
 TeamRef::TeamRef(int teamIndex) : index(static_cast<std::size_t>(teamIndex)) {
   if (teamIndex < 0 || teamIndex >= layout::kTeamCount)
     throw std::invalid_argument("no team index " + std::to_string(teamIndex));

@@ -2,7 +2,7 @@
 // Builds complete, plausible ROM images in memory for tests: 1 MiB, the signature byte 0xAF, the
 // 28 team names with their pointer table, and per team the player records, the line table, the
 // abbreviation field and both uniform palettes. Every byte that no structure names is seeded
-// pseudo-random filler, so a stray write shows in a byte diff (see rom_regions.h).
+// pseudo-random filler, so a stray write shows in a byte diff.
 //
 //   SyntheticRom rom;                                   // seed 1
 //   rom.playerNames("Kings", {"Gretzky", "Robitaille"})  // knobs chain
@@ -71,6 +71,9 @@ const std::vector<std::uint16_t>& builderColourWords();
 std::string colourText(std::uint16_t word);
 // An image of pure noise, for "any file" tests.
 std::vector<std::uint8_t> noiseImage(std::size_t size, std::uint64_t seed);
+// Offsets at which two images differ (the shorter one's missing tail counts as different).
+std::vector<std::uint32_t> differingOffsets(const std::vector<std::uint8_t>& a,
+                                            const std::vector<std::uint8_t>& b);
 
 // A team by key ("Mighty Ducks") or by team index; throws std::invalid_argument for neither.
 struct TeamRef {
@@ -103,7 +106,6 @@ class SyntheticRom {
   SyntheticRom& truncate(std::size_t size);
 
   const TeamContent& team(TeamRef team) const { return teams_[team.index]; }
-  std::uint64_t seed() const { return seed_; }
 
   std::vector<std::uint8_t> bytes() const;
   MemoryRom memoryRom() const { return MemoryRom(bytes()); }
