@@ -1,9 +1,4 @@
-// The hook's features: template buttons, centring, relabelled and hidden controls, help, and the
-// status bar's helpers.
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QLabel>
+// The hook's features: template buttons, centring, and the status bar's helpers.
 
 #include "dialog_test_support.h"
 #include "dialogs/com_dlg_ex.h"
@@ -27,7 +22,6 @@ class DialogHook : public DialogTest {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(("QUARVEN DIALOG TEMPLATES 1\n" + body).toUtf8());
   }
-  ComDlgEx dlg;
   MessageBoxRecorder boxes;
 };
 
@@ -63,29 +57,6 @@ TEST_F(DialogHook, TemplateLibraryAbsentPresentWithoutTheTemplateAndPresentWithI
   }
 }
 
-TEST_F(DialogHook, TemplateButtonsShowOnlyWithACaptionAndAnswerTheirClick) {
-  writeLibrary(
-      QStringLiteral("template 100\nbutton 101 \"1\"\nbutton 102 \"2\"\nbutton 103 \"3\"\n"
-                     "button 104 \"4\"\nbutton 105 \"5\"\nend\n"));
-  std::vector<bool> visible;
-  QString caption;
-  drive([&](QFileDialog& d) {
-    for (int id = 101; id <= 105; ++id) visible.push_back(!GetDlgItem(&d, id)->isHidden());
-    caption = GetWindowText(GetDlgItem(&d, 101));
-    for (int id : {101, 105}) qobject_cast<QAbstractButton*>(GetDlgItem(&d, id))->click();
-  });
-  dlg.TemplateLibrary(QStringLiteral("COMDLGEX.dll"));
-  dlg.TemplateID(100);
-  dlg.txtButton1(QStringLiteral("&Copy"));
-  dlg.txtButton5(QStringLiteral("A&bout"));
-  dlg.ShowOpen();
-  EXPECT_EQ(visible, (std::vector<bool>{true, false, false, false, true}));
-  EXPECT_EQ(caption, "&Copy");
-  EXPECT_EQ(boxes.texts(),
-            (std::vector<QString>{"Put Copy File code here", "Put in the About Box code here"}));
-  for (const auto& call : boxes.calls) EXPECT_EQ(call.title, "QUARVEN_EDITOR");
-}
-
 TEST_F(DialogHook, CentresOverTheOwnerAndLeavesADialogWithoutOwnerWhereItIs) {
   const auto dialogRect = [&](QWidget* owner) {
     RECT r;
@@ -112,45 +83,6 @@ TEST_F(DialogHook, CentresOverTheOwnerAndLeavesADialogWithoutOwnerWhereItIs) {
   EXPECT_EQ(centred.left, o.left + (o.width() - centred.width()) / 2);
   EXPECT_EQ(centred.top, o.top + (o.height() - centred.height()) / 2);
   EXPECT_NE(centred.left, 7);
-}
-
-TEST_F(DialogHook, RelabelsHidesAndAnswersHelpUnlessItsMessageIsEmpty) {
-  QStringList captions;
-  std::vector<bool> hidden;
-  drive([&](QFileDialog& d) {
-    for (int id : {int(IDOK), int(stc4), int(chx1)}) captions << GetWindowText(GetDlgItem(&d, id));
-    for (FileDialogControl id : {chx1, stc3, edt1, cmb1}) hidden.push_back(GetDlgItem(&d, id)->isHidden());
-    qobject_cast<QAbstractButton*>(GetDlgItem(&d, pshHelp))->click();
-  });
-  dlg.txtButtonOK(QStringLiteral("&Load"));
-  dlg.txtLabelLookIn(QStringLiteral("Search in this folder:"));
-  dlg.CheckBoxCaption(QStringLiteral("Keep a backup"));
-  dlg.HideControls(2);
-  dlg.HelpMessage(QStringLiteral("Choose a ROM image."));
-  dlg.ShowOpen();
-  EXPECT_EQ(captions, (QStringList{"&Load", "Search in this folder:", "Keep a backup"}));
-  EXPECT_EQ(hidden, (std::vector<bool>{false, true, true, false}));  // only the name's label and box
-  ASSERT_EQ(boxes.calls.size(), 1u);
-  EXPECT_EQ(boxes.calls[0].text, "Choose a ROM image.");
-  EXPECT_EQ(boxes.calls[0].title, "Help") << "the Help button's caption without its &";
-  EXPECT_EQ(boxes.calls[0].style, unsigned(MB_ICONINFORMATION));
-
-  ComDlgEx silent;  // an empty help message makes Help do nothing
-  silent.HelpMessage(QString());
-  silent.ShowOpen();
-  EXPECT_EQ(boxes.calls.size(), 1u);
-}
-
-TEST_F(DialogHook, SelectionThatNamesNoFileLeavesTheStatusBarAsItWas) {
-  QStringList texts;
-  drive([&](QFileDialog& d) {
-    QDir(scratch.path()).mkdir(QStringLiteral("sub"));
-    ASSERT_TRUE(selectFiles(d, {"sub"}));
-    texts << statusBarOf(d)->text(0);
-  });
-  dlg.StatusbarVisible(true);
-  dlg.ShowOpen();
-  EXPECT_EQ(texts, QStringList{scratch.path()}) << "a folder is not measured";
 }
 
 TEST(StatusBarHelpers, FormatSizeInTheUsersLocale) {
@@ -199,17 +131,6 @@ TEST(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
   PathCompactPath(dc, tiny, metrics.horizontalAdvance(QStringLiteral("/ro...")));
   EXPECT_TRUE(tiny.endsWith("...")) << tiny.toStdString();
   ReleaseDC(&bar, dc);
-}
-
-TEST(StatusBarHelpers, UpdatesWithoutABarAndStaleHandlesDoNothing) {
-  dialogs::gStatusBar = nullptr;
-  dialogs::UpdateStatusBar(dialogs::kIconOfFile, 3, "x", "y", "z");
-  EXPECT_EQ(dialogs::gFileIcon, 0u);
-  EXPECT_FALSE(DestroyIcon(0));
-  EXPECT_FALSE(DestroyWindow(nullptr));
-  QWidget notOurs;
-  EXPECT_FALSE(DestroyWindow(&notOurs)) << "only windows this layer made are destroyed";
-  dialogs::CenterWindow(nullptr, &notOurs);
 }
 
 TEST(TemplateLibraryFormat, HeaderIsRequiredAndStrayLinesAreSkipped) {

@@ -124,20 +124,6 @@ TEST_F(OpenDialog, ThreeSelectedFilesShowTheFolderAndACountAndComeBackAsFullPath
   for (const QString& path : dlg.FileNames()) EXPECT_EQ(QFileInfo(path).absolutePath(), scratch.path());
 }
 
-TEST_F(OpenDialog, SaveDialogAsksBeforeOverwritingAndTakesOneFile) {
-  drive([](QFileDialog& d) {
-    EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_FALSE(d.testOption(QFileDialog::DontConfirmOverwrite));
-    d.reject();
-  });
-  ComDlgEx dlg;
-  dlg.AllowMultiSelect(true);
-  EXPECT_FALSE(dlg.ShowSave());
-  EXPECT_FALSE(dlg.AllowMultiSelect());
-  EXPECT_EQ(dlg.record().Flags & (OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT),
-            unsigned(OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT));
-}
-
 TEST_F(OpenDialog, AStatusBar500PixelsWideHasItsPartEdges) {
   makeFile(QStringLiteral("rom.smc"), 512);
   std::vector<int> edges;
