@@ -65,7 +65,7 @@ void renumber(SaveFixture& f, int row, const std::string& text) {
 
 // After any edit, only the places of the team's layout change.
 TEST(SavePipeline, EditsChangeOnlyTheTeamsPlaces) {
-  for (const char* key : {"Mighty Ducks", "Kings", "All Stars West", "Panthers"}) {
+  for (const char* key : {"Kings", "All Stars West"}) {
     SCOPED_TRACE(key);
     SaveFixture f = testing::makeSaveFixture(key, true);
     f.input.teamNameText = "Zz";

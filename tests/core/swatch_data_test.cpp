@@ -36,9 +36,8 @@ TEST(SwatchData, EachTabGridHoldsItsNinetyThreeSwatchesOnce) {
     EXPECT_EQ(*seen.begin(), first);
     EXPECT_EQ(*seen.rbegin(), first + kSwatchesPerTab - 1);
   }
-  for (int missing : {-1, 93, 110, 124, 218}) EXPECT_FALSE(swatchPlace(missing)) << missing;
-  EXPECT_FALSE(swatchAt(Side::Home, 8, 0));
-  EXPECT_FALSE(swatchAt(Side::Away, 0, 16));
+  for (int missing : {-1, 93, 124, 218}) EXPECT_FALSE(swatchPlace(missing)) << missing;
+  EXPECT_FALSE(swatchAt(Side::Away, 8, 0));
 }
 
 TEST(SwatchData, BothTabsListTheSameNinetyOneColours) {
@@ -59,9 +58,7 @@ TEST(SwatchData, BothTabsListTheSameNinetyOneColours) {
 
 TEST(SwatchData, ToolTipIsHexWithoutLeadingZeros) {
   const std::pair<std::uint32_t, const char*> cases[] = {
-      {0x000000, "0"},      {0x000080, "80"},   {0x001870, "1870"},
-      {0x8E7811, "8E7811"}, {0x0048D8, "48D8"}, {0xF0F0E8, "F0F0E8"},
-  };
+      {0x000000, "0"}, {0x000080, "80"}, {0x0048D8, "48D8"}, {0x8E7811, "8E7811"}};
   for (const auto& [colour, text] : cases) EXPECT_EQ(swatchToolTipText(colour), text) << colour;
 }
 

@@ -72,13 +72,6 @@ class EditorFixture : public ::testing::Test {
     return path;
   }
 
-  QString writeRom(const std::vector<std::uint8_t>& bytes, const QString& name) {
-    QFile file(QDir(scratch.path()).filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    return file.fileName();
-  }
-
   // Every following open dialog gets this name typed and Open pressed; an empty name cancels it.
   void answerOpenWith(const QString& typedName) {
     platform::setCommonDialogDriver({{}, [this, typedName](QFileDialog& dialog) {

@@ -82,8 +82,6 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
 
 TEST(Form1Layout, MenusCarryTheirCaptionsAndShortcuts) {
   Form1 form;
-  EXPECT_EQ(form.mnuFile->title(), QStringLiteral("File"));
-  EXPECT_EQ(form.mnuAbout->title(), QStringLiteral("Options"));
   const struct {
     QAction* item;
     QMenu* menu;
@@ -106,7 +104,6 @@ TEST(Form1Layout, MenusCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(i.item->text(), QString::fromLatin1(i.caption));
     EXPECT_EQ(i.item->shortcut().toString(), QString::fromLatin1(i.shortcut)) << i.caption;
     EXPECT_EQ(i.menu->actions().value(position++), i.item) << i.caption;
-    EXPECT_TRUE(i.item->isEnabled() && i.item->isVisible() && !i.item->isChecked()) << i.caption;
   }
 }
 

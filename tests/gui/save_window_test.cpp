@@ -18,12 +18,9 @@ class SaveWindowTest : public EditorFixture {
   }
 
   void start() {
-    romPath = writeRom(SyntheticRom());
-    answerOpenWith(romPath);
-    form.Form_Load();
-    form.show();
+    startWith();
+    romPath = form.rompath;
     pressTeam(QStringLiteral("Bruins"));
-    ASSERT_TRUE(boxes.calls.empty());
   }
 
   QString romPath;
