@@ -46,10 +46,6 @@ OPENFILENAME chosen(const QString& file, int offset, int extension, const QStrin
   return ofn;
 }
 
-QString multi(const QStringList& pieces) {
-  return pieces.join(QChar(0));
-}
-
 TEST(ReadChoice, SingleChoiceGivesPathTitleFolderAndExtension) {
   struct Case {
     QString file;
@@ -70,28 +66,6 @@ TEST(ReadChoice, SingleChoiceGivesPathTitleFolderAndExtension) {
     EXPECT_EQ(choice.Extension, "smc");
     EXPECT_EQ(choice.FileNames, QStringList{c.file});
     EXPECT_EQ(choice.FileTitles, QStringList{"rom.smc"});
-  }
-}
-
-TEST(ReadChoice, MultipleChoiceBuildsFullPathsAndClearsFileName) {
-  struct Case {
-    QString folder;
-    QStringList names;  // the folder is the Directory too
-  };
-  const Case cases[] = {
-      {"C:\\", {"C:\\a.smc", "C:\\b.smc"}},
-      {"/roms", {"/roms/a.smc", "/roms/b.smc"}},
-  };
-  for (const Case& c : cases) {
-    DialogChoice choice;
-    choice.Extension = "old";
-    ASSERT_TRUE(
-        readChoice(chosen(multi({c.folder, "a.smc", "b.smc"}), int(c.folder.size()) + 1, 0, ""), choice));
-    EXPECT_EQ(choice.FileName, "");
-    EXPECT_EQ(choice.Directory, c.folder);
-    EXPECT_EQ(choice.FileNames, c.names);
-    EXPECT_EQ(choice.FileTitles, (QStringList{"a.smc", "b.smc"}));
-    EXPECT_EQ(choice.Extension, "old") << "no extension position keeps the earlier extension";
   }
 }
 
