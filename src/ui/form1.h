@@ -1,14 +1,144 @@
 #pragma once
-// The editor's main window.
+// The editor's main window: one fixed-size window with the menu bar, the team toolbar, the
+// editing panel (player grid, line grid, team banner, team-name and abbreviation boxes, uniform
+// tabs, SAVE button) and the help box, which lies beyond the right edge until the window is
+// widened. Controls and handlers carry the names the editor's behaviour is described by.
 
+#include <QList>
 #include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <memory>
+#include <span>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace quarven::dialogs {
+class clsOnTop;
+}
 
 namespace quarven::ui {
+
+class ClientArea;
+class HelpBox;
+class TeamToolbar;
+class TextBox;
+class UniformTabs;
 
 class Form1 : public QMainWindow {
   Q_OBJECT
  public:
+  static constexpr int kPlayerRows = 25;
+  static constexpr int kLines = 7;
+
+  // Outer widths in twips: without and with the help box. The client area is kBorderTwips
+  // narrower than the outer width.
+  static constexpr int kOuterWidth = 6015;
+  static constexpr int kOuterWidthWithHelp = 10470;
+  static constexpr int kBorderTwips = 90;
+  static constexpr int kClientHeight = 8475;
+
   explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // --- Controls ---
+  TeamToolbar* Toolbar1 = nullptr;
+  QList<QPixmap> ImageList1;
+  std::array<TextBox*, kPlayerRows> Text0{};  // player numbers
+  std::array<TextBox*, kPlayerRows> Text1{};  // player names
+  std::array<TextBox*, kPlayerRows> Text2{};  // column "R", disabled
+  // Line slots. Five boxes: index 4 = LD, 3 = RD, 2 = LW, 1 = C, 0 = RW; four: 3 = LD .. 0 = C.
+  std::array<TextBox*, 5> Text3{}, Text4{}, Text5{}, Text6{}, Text7{};
+  std::array<TextBox*, 4> Text8{}, Text9{};
+  TextBox* Text10 = nullptr;              // team name; enabled while team-name change is on
+  std::array<TextBox*, kLines> Text11{};  // line names, read-only
+  TextBox* Text12 = nullptr;              // abbreviation; enabled while abbreviation change is on
+  HelpBox* Text13 = nullptr;              // the help box
+  QLabel* Label1 = nullptr;               // player grid header
+  QLabel* Label3 = nullptr;               // signature byte of the open check; never shown
+  QLabel* Label4 = nullptr;               // team banner
+  QLabel* Label5 = nullptr;               // line grid header
+  QLabel* Label6 = nullptr;               // "TEAM NAME"
+  QLabel* Label15 = nullptr;              // "TEAM ABBREVIATION"
+  UniformTabs* SSTab1 = nullptr;
+  QPushButton* Command1 = nullptr;  // SAVE
+
+  QMenu* mnuFile = nullptr;
+  QMenu* mnuAbout = nullptr;
+  QAction* mnuOpen = nullptr;
+  QAction* mnuQuit = nullptr;
+  QAction* mnhHelp = nullptr;
+  QAction* mnuTop = nullptr;
+  QAction* mnuNotTop = nullptr;
+  QAction* mnuTeamNameChange = nullptr;
+  QAction* mnudisAbbrev = nullptr;
+  QAction* mnuAboutQUARVEN = nullptr;
+
+  // The slot boxes of line 0..6 (Text3 .. Text9), indexed as the boxes are.
+  std::span<TextBox*> lineSlots(int line);
+  std::span<TextBox* const> lineSlots(int line) const;
+
+  // --- Handlers ---
+  void mnuOpen_Click();
+  void mnuQuit_Click();
+  void mnhHelp_Click();
+  void Text13_DblClick();
+  void mnuTop_Click();
+  void mnuNotTop_Click();
+  void mnuTeamNameChange_Click();
+  void mnudisAbbrev_Click();
+  void mnuAboutQUARVEN_Click();
+  void Toolbar1_ButtonClick(const QString& key);
+
+  // Whole-text selection when a typing box receives the focus.
+  void Text0_GotFocus(int Index);
+  void Text1_GotFocus(int Index);
+  void Text3_GotFocus(int Index);
+  void Text4_GotFocus(int Index);
+  void Text5_GotFocus(int Index);
+  void Text6_GotFocus(int Index);
+  void Text7_GotFocus(int Index);
+  void Text8_GotFocus(int Index);
+  void Text9_GotFocus(int Index);
+  void Text10_GotFocus();
+  void Text12_GotFocus();
+
+  // --- The editing panel as a whole ---
+  void clearboxes();   // empties the player rows, line slots and abbreviation
+  void showboxes();    // shows everything but the player rows
+  void noshowboxes();  // hides everything but the toolbar
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Builders, called in the order of the Tab key (Qt's focus chain follows creation order).
+  void buildWindow();
+  void buildMenus();
+  void buildPlayerGrid();
+  void buildLineGrid();
+  void buildAbbreviationBox();
+  void buildSaveButton();
+  void buildToolbar();
+  void buildUniformTabs();
+  void buildTeamNameBox();
+  void buildHelpBox();
+  void buildLabels();
+  void orderTabStops();
+  void connectFocusHandlers();
+  void setOuterWidth(int twipsWide);
+  // The panel's controls that showboxes and noshowboxes switch together, player rows excepted.
+  std::vector<QWidget*> panelControls() const;
+
+  ClientArea* client_ = nullptr;
+  std::unique_ptr<dialogs::clsOnTop> ontop;
 };
+
+// Selects the whole text of a box, caret at its end (at 0 when empty).
+void selectWholeText(TextBox* box);
 
 }  // namespace quarven::ui

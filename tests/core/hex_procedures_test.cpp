@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace quarven {
@@ -14,11 +15,14 @@ class RecordingMessenger : public Messenger {
   std::vector<UserMessage> messages;
 };
 
-TEST(HexProcedures, ChangeletterDecodesLikeThePlayerNameDecoder) {
-  EXPECT_EQ(changeletter(0x41), "A");
-  EXPECT_EQ(changeletter(0x27), "'");
-  EXPECT_EQ(changeletter(0x00), "0");
-  EXPECT_EQ(changeletter(0x1B), "1B");
+// changeletter decodes like the player-name decoder; fixhex pads only the zero byte.
+TEST(HexProcedures, ChangeletterAndFixhex) {
+  const std::tuple<std::uint8_t, const char*, const char*> cases[] = {
+      {0x41, "A", "41"}, {0x27, "'", "27"}, {0x00, "0", "00"}, {0x1B, "1B", "1B"}, {0x05, "5", "5"}};
+  for (const auto& [byte, letter, hex] : cases) {
+    EXPECT_EQ(changeletter(byte), letter) << int(byte);
+    EXPECT_EQ(fixhex(byte), hex) << int(byte);
+  }
 }
 
 TEST(HexProcedures, ConvertHexReadsTheLastEightCharacters) {
@@ -63,18 +67,12 @@ TEST(HexProcedures, HextoDecRefusesTextThatIsNoHexNumber) {
     RecordingMessenger messenger;
     EXPECT_EQ(HextoDec(text, messenger), 0) << text;
     ASSERT_EQ(messenger.messages.size(), 1u) << text;
+    EXPECT_EQ(messenger.messages[0].title, "Hex_to_Dec");
+    EXPECT_EQ(messenger.messages[0].icon, UserMessage::Icon::Critical);
+    if (text == "1g") {
+      EXPECT_EQ(messenger.messages[0].text, "1G is Not a valid hexadecimal number");
+    }
   }
-  RecordingMessenger messenger;
-  HextoDec("1g", messenger);
-  EXPECT_EQ(messenger.messages[0].text, "1G is Not a valid hexadecimal number");
-  EXPECT_EQ(messenger.messages[0].title, "Hex_to_Dec");
-  EXPECT_EQ(messenger.messages[0].icon, UserMessage::Icon::Critical);
-}
-
-TEST(HexProcedures, FixhexPadsOnlyTheZeroByte) {
-  EXPECT_EQ(fixhex(0x00), "00");
-  EXPECT_EQ(fixhex(0x05), "5");
-  EXPECT_EQ(fixhex(0xE2), "E2");
 }
 
 TEST(HexProcedures, ChangeteampointerGivesTwoDecimalDigits) {

@@ -75,19 +75,42 @@ TEST(TeamLoad, EveryTeamLoadsWhatTheImageHolds) {
   }
 }
 
-TEST(TeamLoad, MightyDucksAndKingsPlaces) {
+// Places from the team table, bytes outside the character sets, line slots outside the roster.
+TEST(TeamLoad, MightyDucksPlacesAndOddBytes) {
   SyntheticRom builder;
-  builder.homeWord("Mighty Ducks", 0, 0x7080).awayWord("Mighty Ducks", 9, 0x2800);
-  const TeamLoadResult ducks = load(builder, "Mighty Ducks");
-  EXPECT_EQ(ducks.state.playercount, 18);
-  EXPECT_EQ(ducks.state.playerletterlimit, 390);
-  EXPECT_EQ(ducks.state.playeraddress, 945573u);
-  EXPECT_EQ(ducks.state.homecoloraddress, 741200u);
-  EXPECT_EQ(ducks.state.awaycoloraddress, 740304u);
-  EXPECT_EQ(ducks.state.abbrevaddress, 945975u);
-  EXPECT_EQ(ducks.label4(), "MIGHTY DUCKS OF ANAHEIM");
-  EXPECT_EQ(ducks.homecolortext[0], "8070");
-  EXPECT_EQ(ducks.awaycolortext[9], "028");
+  builder.homeWord("Mighty Ducks", 0, 0x7080)
+      .awayWord("Mighty Ducks", 9, 0x2800)
+      .teamNameBytes("Mighty Ducks", {'S', 0x1A, 'T'})
+      .playerNameBytes("Mighty Ducks", 0, {0x4A, 0x1B, 0x6F})
+      .playerNumbers("Mighty Ducks", {0x00, 0x09, 0x1A})
+      .lineSlot("Mighty Ducks", 0, 1, 0)
+      .lineSlot("Mighty Ducks", 0, 2, 26)
+      .lineSlot("Mighty Ducks", 0, 3, 255)
+      .lineSlot("Mighty Ducks", 0, 4, 25)  // beyond the 18 players: the hidden row's text
+      .lineSlot("Mighty Ducks", 0, 5, 3)
+      .lineSlot("Mighty Ducks", 6, 4, 18)
+      .abbrevBytes("Mighty Ducks", {'l', 0x00, 0x2E});
+  std::array<std::string, 25> shown;
+  shown[24] = "88";
+  const TeamLoadResult r = load(builder, "Mighty Ducks", {}, shown);
+  ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
+  EXPECT_EQ(r.state.playercount, 18);
+  EXPECT_EQ(r.state.playerletterlimit, 390);
+  EXPECT_EQ(r.state.playeraddress, 945573u);
+  EXPECT_EQ(r.state.homecoloraddress, 741200u);
+  EXPECT_EQ(r.state.awaycoloraddress, 740304u);
+  EXPECT_EQ(r.state.abbrevaddress, 945975u);
+  EXPECT_EQ(r.label4(), "MIGHTY DUCKS OF ANAHEIM");
+  EXPECT_EQ(r.homecolortext[0], "8070");
+  EXPECT_EQ(r.awaycolortext[9], "028");
+  EXPECT_EQ(r.text10(), "S1AT");
+  EXPECT_EQ(r.state.teamnameBytes[0], (std::vector<std::uint8_t>{'S', 0x1A, 'T'}));
+  EXPECT_EQ(r.rows[0].name, "J1Bo");
+  EXPECT_EQ((std::array{r.rows[0].number, r.rows[1].number, r.rows[2].number}),
+            (std::array<std::string, 3>{"0", "9", "1A"}));
+  EXPECT_EQ(r.lineBoxes[0], (std::array<std::string, 5>{"1A", "88", "", "", ""}));
+  EXPECT_EQ(r.lineBoxes[6][0], codec::hexText(builder.team(0).players[17].number));
+  EXPECT_EQ(r.abbreviation, "6C_.");
   // A two-letter team still shows all three bytes of its field.
   const TeamLoadResult kings = load(builder, "Kings");
   EXPECT_EQ(kings.text12MaxLength(), 2);
@@ -158,9 +181,10 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   const TeamContent& bruins = builder.team("Bruins");
   for (int e = 0; e < 7; ++e) builder.lineSlot("Bruins", e, 1, 5);  // a row that is not read
   builder.lineSlot("Bruins", 0, 2, 1);
-  const TeamLoadResult r =
-      load(builder, "Bruins", {}, {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x",
-                                   "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "77"});
+  std::array<std::string, 25> shown;
+  shown.fill("x");
+  shown[24] = "77";
+  const TeamLoadResult r = load(builder, "Bruins", {}, shown);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::LoadedRecordsUnreadable);
   EXPECT_TRUE(r.loaded());
   EXPECT_EQ(
@@ -176,43 +200,6 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   EXPECT_EQ(r.lineBoxes[0][4], "");
   EXPECT_EQ(r.lineBoxes[0][3], codec::hexText(bruins.players[0].number));
   EXPECT_EQ(r.abbreviation, "BOS");  // the rest of the team still loads
-}
-
-TEST(TeamLoad, LineSlotsOutsideTheRosterAndOddAbbreviationBytes) {
-  SyntheticRom builder;
-  builder.lineSlot("Mighty Ducks", 0, 1, 0)
-      .lineSlot("Mighty Ducks", 0, 2, 26)
-      .lineSlot("Mighty Ducks", 0, 3, 255)
-      .lineSlot("Mighty Ducks", 0, 4, 25)  // beyond the 18 players: the hidden row's text
-      .lineSlot("Mighty Ducks", 6, 4, 18)
-      .abbrevBytes("Mighty Ducks", {'l', 0x00, 0x2E})
-      .playerNumbers("Mighty Ducks", std::vector<std::uint8_t>(17, 0x1A));
-  std::array<std::string, 25> shown;
-  shown[24] = "88";
-  const TeamLoadResult r = load(builder, "Mighty Ducks", {}, shown);
-  ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
-  EXPECT_EQ(r.lineBoxes[0][4], "");
-  EXPECT_EQ(r.lineBoxes[0][3], "");
-  EXPECT_EQ(r.lineBoxes[0][2], "");
-  EXPECT_EQ(r.lineBoxes[0][1], "88");
-  EXPECT_EQ(r.lineBoxes[6][0], codec::hexText(builder.team(0).players[17].number));
-  EXPECT_EQ(r.rows[0].number, "1A");
-  EXPECT_EQ(r.abbreviation, "6C_.");
-}
-
-TEST(TeamLoad, NamesWithBytesOutsideTheSetAndNumbersShowAsHexText) {
-  SyntheticRom builder;
-  builder.teamNameBytes("Stars", {'S', 0x1A, 'T'})
-      .playerNameBytes("Stars", 0, {0x4A, 0x1B, 0x6F})
-      .playerNumbers("Stars", {0x00, 0x09, 0x1A});
-  const TeamLoadResult r = load(builder, "Stars");
-  EXPECT_EQ(r.text10(), "S1AT");
-  EXPECT_EQ(r.state.teamname[5], "S1AT");
-  EXPECT_EQ(r.state.teamnameBytes[5], (std::vector<std::uint8_t>{'S', 0x1A, 'T'}));
-  EXPECT_EQ(r.rows[0].name, "J1Bo");
-  EXPECT_EQ(r.rows[0].number, "0");
-  EXPECT_EQ(r.rows[1].number, "9");
-  EXPECT_EQ(r.rows[2].number, "1A");
 }
 
 TEST(TeamLoad, TwentyNinthTerminatorStopsTheLoadUnlessItIsTheLastByteRead) {
@@ -242,12 +229,8 @@ TEST(TeamLoad, NamesTheSplitDoesNotReachKeepTheirEarlierValues) {
   SelectedTeam before;
   before.teamname[27] = "KEPT";
   before.teamname[28] = "ALSO KEPT";
-  SyntheticRom builder;
-  std::uint32_t lastTerminator = 0;
-  for (int m = 0; m < 28; ++m)
-    lastTerminator += static_cast<std::uint32_t>(builder.team(m).blockNameBytes.size()) + 1;
-  builder.nameBlockByte(static_cast<int>(lastTerminator) - 1, 'X');  // 27 terminators left
-  const TeamLoadResult r = load(builder, "Jets", before);
+  // The 28th terminator follows 220 letters and 27 terminators: 27 are left.
+  const TeamLoadResult r = load(SyntheticRom().nameBlockByte(247, 'X'), "Jets", before);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
   EXPECT_EQ(r.state.teamname[26], "ALL STARS EAST");
   EXPECT_EQ(r.state.teamname[27], "ALL STARS WESTX" + std::string(12, ' '));

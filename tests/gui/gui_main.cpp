@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // One application object for the whole window suite; tests run on its thread.
 int main(int argc, char** argv) {

@@ -1,7 +1,6 @@
 #include "rom_regions.h"
 
 #include <algorithm>
-#include <array>
 
 #include "rom/rom_layout.h"
 #include "rom/team_table.h"
@@ -57,13 +56,6 @@ std::vector<bool> namedMask(std::size_t size) {
   for (const Span& s : spans())
     for (std::uint32_t o = s.begin; o < s.end && o < size; ++o) mask[o] = true;
   return mask;
-}
-
-std::string regionName(RomRegion kind) {
-  static constexpr std::array<const char*, 9> kNames = {"filler",       "signature",     "away palette",
-                                                        "home palette", "pointer table", "team-name block",
-                                                        "line table",   "record area",   "abbreviation"};
-  return kNames[static_cast<std::size_t>(kind)];
 }
 
 std::vector<std::uint32_t> differingOffsets(const std::vector<std::uint8_t>& a,

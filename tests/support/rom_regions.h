@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace quarven::testing {
@@ -32,7 +31,6 @@ RegionInfo regionAt(std::uint32_t offset);
 bool isNamedOffset(std::uint32_t offset);
 // One flag per byte of an image of `size` bytes: true where a named structure lies.
 std::vector<bool> namedMask(std::size_t size);
-std::string regionName(RomRegion kind);
 
 // Offsets at which two images differ (the shorter one's missing tail counts as different).
 std::vector<std::uint32_t> differingOffsets(const std::vector<std::uint8_t>& a,

@@ -250,17 +250,6 @@ SyntheticRom& SyntheticRom::playerNumbers(TeamRef team, const std::vector<std::u
   return *this;
 }
 
-SyntheticRom& SyntheticRom::duplicateNumbers(TeamRef team) {
-  TeamContent& t = mutableTeam(team);
-  t.players.at(1).number = t.players.at(0).number;
-  return *this;
-}
-
-SyntheticRom& SyntheticRom::carriedBytes(TeamRef team, int row, std::array<std::uint8_t, 7> bytes) {
-  mutableTeam(team).players.at(static_cast<std::size_t>(row)).carried = bytes;
-  return *this;
-}
-
 SyntheticRom& SyntheticRom::recordLengthByte(TeamRef team, int row, std::uint8_t value) {
   mutableTeam(team).players.at(static_cast<std::size_t>(row)).lengthByte = value;
   return *this;

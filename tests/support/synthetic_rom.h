@@ -24,7 +24,7 @@
 // - Two-letter teams ("Kings", "Devils", "Sharks", "Lightning") hold a third letter in their
 //   abbreviation field too (LAK, NJD, SJS, TBL), as team load reads all three bytes.
 // - Default names use only the player-name character set and fit the record budget; jersey
-//   numbers are distinct BCD bytes 01..99 per team unless duplicateNumbers() is set.
+//   numbers are distinct BCD bytes 01..99 per team.
 // - Colour slots hold words from a fixed list whose colour texts all have a colour key.
 
 #include <array>
@@ -89,8 +89,6 @@ class SyntheticRom {
   SyntheticRom& playerNames(TeamRef team, const std::vector<std::string>& names);
   SyntheticRom& playerNameBytes(TeamRef team, int row, std::vector<std::uint8_t> bytes);
   SyntheticRom& playerNumbers(TeamRef team, const std::vector<std::uint8_t>& numbers);
-  SyntheticRom& duplicateNumbers(TeamRef team);  // row 1 gets row 0's number
-  SyntheticRom& carriedBytes(TeamRef team, int row, std::array<std::uint8_t, 7> bytes);
   // Only the length byte changes; the records stay laid out by their names.
   SyntheticRom& recordLengthByte(TeamRef team, int row, std::uint8_t value);
   SyntheticRom& lineSlot(TeamRef team, int entry, int j, std::uint8_t value);

@@ -1,0 +1,36 @@
+#pragma once
+// Toolbar1: one button per team in team-index order, each with its team's icon, the team key as
+// its key and a tooltip. The buttons lie in two rows of 14 inside the bar.
+
+#include <QList>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QToolButton;
+
+namespace quarven::ui {
+
+class TeamToolbar : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kButtonCount = 28;
+
+  // `imageList`: the icons of the buttons, image i for button i.
+  TeamToolbar(const QList<QPixmap>& imageList, QWidget* parent = nullptr);
+
+  // Buttons are numbered from 1, as the team index + 1.
+  QToolButton* button(int number) const;
+  QString key(int number) const;
+
+ signals:
+  // A button was clicked; the key of the button.
+  void buttonClick(const QString& key);
+
+ private:
+  std::vector<QToolButton*> buttons_;
+  std::vector<QString> keys_;
+};
+
+}  // namespace quarven::ui

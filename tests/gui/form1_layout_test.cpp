@@ -1,0 +1,232 @@
+// The main window as it starts: geometry, start states, menus, toolbar, help text and Tab order.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "form1_test_support.h"
+#include "key_input.h"
+#include "ui/form1.h"
+#include "ui/help_box.h"
+#include "ui/help_text.h"
+#include "ui/team_toolbar.h"
+#include "ui/text_box.h"
+#include "ui/uniform_tabs.h"
+
+namespace quarven::ui {
+namespace {
+
+// Twips at 15 to the pixel.
+QRect fromTwips(int left, int top, int width, int height) {
+  return {left / 15, top / 15, (width + 7) / 15, (height + 7) / 15};
+}
+
+TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThem) {
+  Form1 form;
+  const struct {
+    const char* name;
+    QWidget* control;
+    QRect twips;
+  } cases[] = {
+      {"Toolbar1", form.Toolbar1, {0, 0, 5925, 750}},
+      {"Text0(0)", form.Text0[0], {60, 1125, 336, 336}},
+      {"Text1(12)", form.Text1[12], {345, 4590, 2136, 336}},
+      {"Text2(24)", form.Text2[24], {2430, 8100, 372, 336}},
+      {"Label4", form.Label4, {2880, 840, 3015, 285}},
+      {"SSTab1", form.SSTab1, {2880, 1260, 3015, 2115}},
+      {"Text10", form.Text10, {4200, 3600, 1665, 315}},
+      {"Text12", form.Text12, {4800, 4080, 1050, 315}},
+      {"Text11(6)", form.Text11[6], {2925, 6870, 1092, 336}},
+      {"Text3(4) LD", form.Text3[4], {4005, 4935, 372, 336}},
+      {"Text7(2) LW", form.Text7[2], {4725, 6225, 372, 336}},
+      {"Text9(0) C", form.Text9[0], {5085, 6870, 372, 336}},
+      {"Command1", form.Command1, {2940, 7560, 2850, 750}},
+      {"Text13", form.Text13, {5940, 60, 4335, 8235}},
+      {"Label3", form.Label3, {10620, 3960, 1095, 255}},
+  };
+  for (const auto& c : cases) {
+    const QRect expected = fromTwips(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height());
+    EXPECT_EQ(c.control->geometry(), expected) << c.name;
+    EXPECT_EQ(c.control->parentWidget(), form.centralWidget()) << c.name;
+  }
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("QUARVEN EDITOR"));
+  EXPECT_EQ(form.centralWidget()->size(), QSize(395, 565));  // 5925 x 8475 twips
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(form.windowIcon().isNull());
+  // The help box lies just beyond the client area's right edge.
+  EXPECT_GE(form.Text13->x(), form.centralWidget()->width());
+}
+
+TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
+  Form1 form;
+  form.show();
+  std::vector<QWidget*> hidden{form.Toolbar1, form.Label1, form.Label3,  form.Label4,
+                               form.Label5,   form.Label6, form.Label15, form.Text10,
+                               form.Text12,   form.SSTab1, form.Command1};
+  for (int row = 0; row < Form1::kPlayerRows; ++row) {
+    hidden.insert(hidden.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
+    EXPECT_EQ(form.Text0[row]->maxLength(), 2);
+    EXPECT_EQ(form.Text1[row]->maxLength(), 0);
+    EXPECT_EQ(form.Text2[row]->maxLength(), 2);
+    EXPECT_TRUE(form.Text0[row]->isEnabled());
+    EXPECT_FALSE(form.Text2[row]->isEnabled());
+    EXPECT_EQ(form.Text0[row]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  }
+  hidden.insert(hidden.end(), form.Text11.begin(), form.Text11.end());
+  for (TextBox* box : testing::allLineSlots(form)) {
+    hidden.push_back(box);
+    EXPECT_EQ(box->maxLength(), 2);
+  }
+  for (QWidget* control : hidden) EXPECT_FALSE(control->isVisible()) << control->metaObject()->className();
+  EXPECT_TRUE(form.Text13->isVisible());
+  EXPECT_EQ(form.lineSlots(0).size(), 5u);
+  EXPECT_EQ(form.lineSlots(6).size(), 4u);
+  EXPECT_TRUE(form.lineSlots(7).empty());
+  EXPECT_FALSE(form.Text10->isEnabled());  // team-name change off
+  EXPECT_TRUE(form.Text12->isEnabled());   // abbreviation change on
+  EXPECT_EQ(form.Text12->maxLength(), 0);
+  EXPECT_EQ(form.SSTab1->currentIndex(), 1);
+  EXPECT_TRUE(form.Text11[0]->isReadOnly());
+  EXPECT_EQ(form.Text11[3]->text(), QStringLiteral("POW. PLAY 1"));
+  EXPECT_EQ(form.Label1->text(), QStringLiteral("  #   PLAYER NAME                       R"));
+  EXPECT_EQ(form.Label5->text(), QStringLiteral(" LINES               LD   RD   LW    C   RW"));
+  EXPECT_TRUE(form.Label4->text().isEmpty());
+  EXPECT_TRUE(form.Command1->text().isEmpty());
+  EXPECT_EQ(form.Command1->iconSize(), QSize(108, 30));
+  for (QLabel* label : {form.Label1, form.Label5, form.Label6, form.Label15}) {
+    const int wide = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    EXPECT_LE(wide + label->indent(), label->contentsRect().width()) << label->text().toStdString();
+  }
+}
+
+TEST(Form1Layout, MenusCarryTheirCaptionsAndShortcuts) {
+  Form1 form;
+  EXPECT_EQ(form.mnuFile->title(), QStringLiteral("File"));
+  EXPECT_EQ(form.mnuAbout->title(), QStringLiteral("Options"));
+  const struct {
+    QAction* item;
+    QMenu* menu;
+    const char* caption;
+    const char* shortcut;
+  } items[] = {
+      {form.mnuOpen, form.mnuFile, "Open &Rom", "Ctrl+R"},
+      {form.mnuQuit, form.mnuFile, "&Quit", "Ctrl+Q"},
+      {form.mnhHelp, form.mnuAbout, "Show &Help Box", "Ctrl+H"},
+      {form.mnuTop, form.mnuAbout, "Always On &Top", "Ctrl+T"},
+      {form.mnuNotTop, form.mnuAbout, "&Not Always On Top", "Ctrl+N"},
+      {form.mnuTeamNameChange, form.mnuAbout, "Enable Team Name Change", ""},
+      {form.mnudisAbbrev, form.mnuAbout, "Disable Team Abbreviation Change", "Ctrl+D"},
+      {form.mnuAboutQUARVEN, form.mnuAbout, "QUARVEN Editor", "Ctrl+A"},
+  };
+  int position = 0;
+  QMenu* lastMenu = nullptr;
+  for (const auto& i : items) {
+    if (i.menu != lastMenu) position = 0, lastMenu = i.menu;
+    EXPECT_EQ(i.item->text(), QString::fromLatin1(i.caption));
+    EXPECT_EQ(i.item->shortcut().toString(), QString::fromLatin1(i.shortcut)) << i.caption;
+    EXPECT_EQ(i.menu->actions().value(position++), i.item) << i.caption;
+    EXPECT_TRUE(i.item->isEnabled() && i.item->isVisible() && !i.item->isChecked()) << i.caption;
+  }
+}
+
+TEST(Form1Layout, ToolbarButtonsCarryTeamKeysAndTooltipsAndReportTheirKeys) {
+  Form1 form;
+  const char* const keys[] = {
+      "Mighty Ducks", "Bruins",      "Sabres",  "Flames",   "Blackhawks", "Stars",          "Red Wings",
+      "Oilers",       "Panthers",    "Whalers", "Kings",    "Canadians",  "Devils",         "Islanders",
+      "Rangers",      "Senators",    "Flyers",  "Penguins", "Nordiques",  "Sharks",         "Blues",
+      "Lightning",    "Maple Leafs", "Canucks", "Capitals", "Jets",       "All Stars East", "All Stars West"};
+  for (int number = 1; number <= 28; ++number) {
+    const QString key = QString::fromLatin1(keys[number - 1]);
+    EXPECT_EQ(form.Toolbar1->key(number), key);
+    const QString tooltip = number == 28 ? QStringLiteral("All Starts West") : key;
+    EXPECT_EQ(form.Toolbar1->button(number)->toolTip(), tooltip);
+    EXPECT_FALSE(form.Toolbar1->button(number)->icon().isNull());
+    // Wholly inside the bar, and no two buttons overlap.
+    EXPECT_TRUE(form.Toolbar1->rect().contains(form.Toolbar1->button(number)->geometry())) << number;
+    for (int other = 1; other < number; ++other)
+      EXPECT_FALSE(
+          form.Toolbar1->button(number)->geometry().intersects(form.Toolbar1->button(other)->geometry()));
+  }
+  EXPECT_EQ(form.Toolbar1->button(0), nullptr);
+  EXPECT_EQ(form.Toolbar1->button(29), nullptr);
+  EXPECT_EQ(form.ImageList1.size(), 28);
+  EXPECT_EQ(form.ImageList1[0].size(), QSize(16, 16));
+  std::vector<QString> clicked;
+  QObject::connect(form.Toolbar1, &TeamToolbar::buttonClick,
+                   [&](const QString& key) { clicked.push_back(key); });
+  form.Toolbar1->button(28)->click();
+  form.Toolbar1->button(7)->click();
+  EXPECT_EQ(clicked, (std::vector<QString>{QStringLiteral("All Stars West"), QStringLiteral("Red Wings")}));
+}
+
+TEST(Form1Layout, HelpTextIsFixedLinesEndedByCrLf) {
+  const QString text = helpText();
+  ASSERT_TRUE(text.endsWith(QStringLiteral("DOUBLE CLICK TO CLOSE HELP.\r\n")));
+  QStringList lines = text.split(QStringLiteral("\r\n"));
+  lines.removeLast();  // after the last CR LF
+  EXPECT_EQ(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
+  Form1 form;
+  form.mnhHelp_Click();
+  form.show();
+  QApplication::processEvents();
+  // Each line fits the box without wrapping.
+  const QFontMetrics metrics(form.Text13->font());
+  const int room = form.Text13->viewport()->width() - 2 * int(form.Text13->document()->documentMargin());
+  for (const QString& line : lines) {
+    EXPECT_LE(line.size(), 45) << line.toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+  }
+}
+
+TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveAndToolbar) {
+  Form1 form;
+  testing::showEditingPanel(form);
+  form.Text0[0]->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), form.Text0[0]);
+
+  std::vector<QWidget*> expected;
+  for (int row = 0; row < Form1::kPlayerRows; ++row)
+    expected.insert(expected.end(), {form.Text0[row], form.Text1[row]});
+  for (int line = 0; line < Form1::kLines; ++line) {
+    const auto boxes = form.lineSlots(line);
+    for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) expected.push_back(*box);  // LD first
+  }
+  expected.push_back(form.Text12);
+  expected.push_back(form.Command1);
+  for (int number = 1; number <= TeamToolbar::kButtonCount; ++number)
+    expected.push_back(form.Toolbar1->button(number));
+
+  std::vector<QWidget*> visited{QApplication::focusWidget()};
+  while (visited.size() < expected.size()) {
+    testing::pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget());
+  }
+  EXPECT_EQ(visited, expected);
+
+  // Then the uniform tabs with their contents, the team name (once enabled) and the help box.
+  form.mnuTeamNameChange->setEnabled(true);
+  form.Text10->setEnabled(true);
+  std::vector<QWidget*> rest;
+  for (int steps = 0; steps < 400 && QApplication::focusWidget() != form.Text13; ++steps) {
+    testing::pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+    rest.push_back(QApplication::focusWidget());
+  }
+  ASSERT_FALSE(rest.empty());
+  EXPECT_TRUE(form.SSTab1->isAncestorOf(rest.front()) || rest.front() == form.SSTab1);
+  ASSERT_GE(rest.size(), 2u);
+  EXPECT_EQ(rest[rest.size() - 2], form.Text10);
+  EXPECT_EQ(rest.back(), form.Text13);
+}
+
+}  // namespace
+}  // namespace quarven::ui
