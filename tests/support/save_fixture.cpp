@@ -11,18 +11,24 @@ SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn, Syn
   f.rom = f.source.memoryRom();
   const TeamLoadResult load = loadTeam(f.rom, teamKey, SelectedTeam());
   f.team = load.state;
-  f.input.teamNameText = load.text10();
-  f.input.teamNameChangeOn = teamNameChangeOn;
-  f.input.abbrevText = load.abbreviation;
-  f.input.numberTexts = load.numberTexts;
-  for (std::size_t p = 0; p < load.rows.size(); ++p) f.input.nameTexts[p] = load.rows[p].name;
-  f.input.lineTexts = load.lineBoxes;
+  f.input = saveInputFromLoad(load, teamNameChangeOn);
+  return f;
+}
+
+save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChangeOn) {
+  save::SaveInput input;
+  input.teamNameText = load.text10();
+  input.teamNameChangeOn = teamNameChangeOn;
+  input.abbrevText = load.abbreviation;
+  input.numberTexts = load.numberTexts;
+  for (std::size_t p = 0; p < load.rows.size(); ++p) input.nameTexts[p] = load.rows[p].name;
+  input.lineTexts = load.lineBoxes;
   std::array<std::uint32_t, layout::kColourSlots> home{}, away{};
   colours::fillDisplayColours(load.homecolortext, home);
   colours::fillDisplayColours(load.awaycolortext, away);
-  std::copy(home.begin(), home.end(), f.input.sampleColours.begin());
-  std::copy(away.begin(), away.end(), f.input.sampleColours.begin() + layout::kColourSlots);
-  return f;
+  std::copy(home.begin(), home.end(), input.sampleColours.begin());
+  std::copy(away.begin(), away.end(), input.sampleColours.begin() + layout::kColourSlots);
+  return input;
 }
 
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames) {
@@ -52,6 +58,7 @@ class MemoryView : public RomImage {
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override {
     if (opener_.failWritesAfter >= 0 && opener_.writes >= opener_.failWritesAfter) return false;
     ++opener_.writes;
+    opener_.writtenRanges.emplace_back(offset, bytes.size());
     return rom_.write(offset, bytes);
   }
 

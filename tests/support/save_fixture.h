@@ -7,11 +7,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rom/messenger.h"
 #include "rom/rom_image.h"
 #include "rom/selected_team.h"
+#include "rom/team_load.h"
 #include "rom/team_table.h"
 #include "save/save_input.h"
 #include "synthetic_rom.h"
@@ -31,6 +33,10 @@ struct SaveFixture {
 SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn = false,
                             SyntheticRom source = SyntheticRom());
 
+// What the window holds right after a team load, as SAVE sees it when nothing was edited; the
+// sample boxes get the colours the uniform figures show.
+save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChangeOn);
+
 // True for the offsets a save of the team may change (the team-name places only when asked).
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames);
 
@@ -49,7 +55,7 @@ class RecordingMessenger : public Messenger {
 };
 
 // Hands out views of one MemoryRom, counts the openings and knows whether a view is still open.
-// With `failWritesAfter` set, writes fail once that many have succeeded.
+// Notes each write made; with `failWritesAfter` set, writes fail once that many have succeeded.
 class MemoryOpener : public RomOpener {
  public:
   explicit MemoryOpener(MemoryRom& rom) : rom_(rom) {}
@@ -59,6 +65,7 @@ class MemoryOpener : public RomOpener {
   bool isOpen = false;
   int failWritesAfter = -1;  // -1: writes never fail
   int writes = 0;
+  std::vector<std::pair<std::uint32_t, std::size_t>> writtenRanges;  // offset and size of each write made
 
  private:
   MemoryRom& rom_;
