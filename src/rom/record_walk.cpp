@@ -36,7 +36,10 @@ RecordWalk walkRecords(std::span<const std::uint8_t> area, int playerCount) {
       return walk;
     }
     PlayerRecord record;
-    for (std::size_t i = off + 2; i < numberAt; ++i) record.name += codec::decodePlayerLetter(area[i]);
+    for (std::size_t i = off + 2; i < numberAt; ++i) {
+      record.name += codec::decodePlayerLetter(area[i]);
+      record.nameBytes.push_back(area[i]);
+    }
     record.number = area[numberAt];
     std::copy_n(area.begin() + static_cast<std::ptrdiff_t>(numberAt) + 1, layout::kCarriedBytes,
                 record.carried.begin());

@@ -17,7 +17,8 @@ namespace quarven {
 inline constexpr std::size_t kMaxRecordArea = 601;
 
 struct PlayerRecord {
-  std::string name;  // decoded; bytes outside the player-name set as hex text
+  std::string name;                     // decoded; bytes outside the player-name set as hex text
+  std::vector<std::uint8_t> nameBytes;  // the letters as stored
   std::uint8_t number = 0;
   std::array<std::uint8_t, layout::kCarriedBytes> carried{};
 };

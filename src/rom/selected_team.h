@@ -29,6 +29,12 @@ struct SelectedTeam {
   std::array<std::string, 29> teamname;
   std::array<std::vector<std::uint8_t>, 29> teamnameBytes;
 
+  // Per roster row read at load: the name as shown and the bytes it was read from, so a name the
+  // user did not edit goes back byte for byte (a byte outside the player-name set shows as hex text,
+  // which would not encode back to it).
+  std::array<std::string, layout::kMaxPlayers> playernameText;
+  std::array<std::vector<std::uint8_t>, layout::kMaxPlayers> playernameBytes;
+
   // playerextra[j][row]: carried byte j + 1 (playerextra1..playerextra7) of roster row `row`.
   std::array<std::array<std::uint8_t, layout::kMaxPlayers>, layout::kCarriedBytes> playerextra{};
 

@@ -41,9 +41,20 @@ std::optional<std::uint8_t> numberByte(std::string_view text) {
   return static_cast<std::uint8_t>(value);
 }
 
+std::string badNumber(int row, const std::string& text) {
+  return rowName(row) + ": the number \"" + text + "\" is not a jersey number. Use one or two digits.";
+}
+
 std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
   for (int row = 0; row < rosterRows(team); ++row) {
     const std::string& name = input.nameTexts[row];
+    const auto number = numberByte(input.numberTexts[row]);
+    if (name == team.playernameText[row] && !team.playernameBytes[row].empty()) {
+      // Unedited: the bytes it was read from, also those shown as hex text.
+      if (!number) return badNumber(row, input.numberTexts[row]);
+      plan.players.push_back({team.playernameBytes[row], *number});
+      continue;
+    }
     const std::size_t length = codec::characterCount(name);
     if (length > kMaxPlayerNameLength)
       return rowName(row) + ": the name has " + std::to_string(length) +
@@ -52,10 +63,7 @@ std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInpu
     if (letters.badCharacter)
       return rowName(row) + ": the name holds " + shown(*letters.badCharacter) +
              ", which player names cannot use. Use A to Z, a to z, space, full stop or apostrophe.";
-    const auto number = numberByte(input.numberTexts[row]);
-    if (!number)
-      return rowName(row) + ": the number \"" + input.numberTexts[row] +
-             "\" is not a jersey number. Use one or two digits.";
+    if (!number) return badNumber(row, input.numberTexts[row]);
     plan.players.push_back({std::move(letters.bytes), *number});
   }
   return std::nullopt;

@@ -294,3 +294,34 @@ TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOne) {
 
 }  // namespace
 }  // namespace quarven::save
+
+namespace quarven::save {
+namespace {
+
+// Name bytes outside the player-name set show as hex text. Saved unedited they go back as they
+// were, even when the hex text is made of letters ("B" for 0x0B, "AB" for 0xAB) or digits ("1B");
+// once the user edits the name, the text is what is written and must encode.
+TEST(SavePipeline, UneditedNamesWithBytesOutsideTheSetGoBackByteForByte) {
+  testing::SyntheticRom source;
+  source.playerNameBytes("Bruins", 0, {0x4A, 0x0B, 0x6F})
+      .playerNameBytes("Bruins", 1, {0xAB, 0x41})
+      .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F});
+  SaveFixture f = testing::makeSaveFixture("Bruins", false, source);
+  ASSERT_EQ(f.input.nameTexts[1], "ABA");
+  const SaveRun unedited = save(f);
+  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
+  EXPECT_TRUE(unedited.changed.empty());
+
+  f.input.nameTexts[2] = "J1Bo!";
+  const SaveRun refused = save(f);
+  EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
+  EXPECT_EQ(refused.opens, 0);
+
+  f.input.nameTexts[2] = "Jo";
+  const SaveRun edited = save(f);
+  EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
+  EXPECT_FALSE(edited.changed.empty());
+}
+
+}  // namespace
+}  // namespace quarven::save
