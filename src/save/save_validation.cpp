@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rom/codecs.h"
+#include "rom/team_table.h"
 #include "save/save_labels.h"
 #include "save/save_messages.h"
 #include "save/text_encoding.h"
@@ -100,8 +101,10 @@ std::optional<std::string> checkAbbreviation(const SaveInput& input, SavePlan& p
   return std::nullopt;
 }
 
-std::optional<std::string> checkTeamNameCharacters(const SaveInput& input) {
+std::optional<std::string> checkTeamNameCharacters(const SelectedTeam& team, const SaveInput& input) {
   if (!input.teamNameChangeOn) return std::nullopt;
+  const auto k = teamIndexByFullName(team.fullName);
+  if (k && showsTeamNameBytes(input.teamNameText, team.teamnameBytes[*k])) return std::nullopt;  // unedited
   const EncodedText name = encodeText(input.teamNameText, codec::encodeTeamLetter);
   if (name.badCharacter)
     return "The team name holds " + shown(*name.badCharacter) +
@@ -144,7 +147,7 @@ PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const S
   std::optional<std::string> problem = checkPlayers(team, input, plan);
   if (!problem) problem = checkLines(team, input, plan);
   if (!problem) problem = checkAbbreviation(input, plan);
-  if (!problem) problem = checkTeamNameCharacters(input);
+  if (!problem) problem = checkTeamNameCharacters(team, input);
   if (!problem) problem = checkColours(slotWords, plan);
   if (!problem && !team.recordsReadable)
     problem = "This team's player records could not be read when it was loaded (" + team.recordsProblem +

@@ -8,7 +8,8 @@ namespace quarven::save {
 TeamNameBytes applyEditedTeamName(SelectedTeam& team, const std::string& text) {
   if (const auto k = teamIndexByFullName(team.fullName)) {
     team.teamname[*k] = text;
-    if (auto bytes = encodeTeamName(text)) team.teamnameBytes[*k] = std::move(*bytes);
+    if (!showsTeamNameBytes(text, team.teamnameBytes[*k]))
+      if (auto bytes = encodeTeamName(text)) team.teamnameBytes[*k] = std::move(*bytes);
   }
   TeamNameBytes names;
   for (int m = 0; m < layout::kTeamCount; ++m) names[m] = team.teamnameBytes[m];

@@ -17,6 +17,12 @@ EncodedText encodeText(std::string_view text, LetterEncoder encoder) {
   return out;
 }
 
+bool showsTeamNameBytes(std::string_view text, const std::vector<std::uint8_t>& bytes) {
+  std::string shown;
+  for (const std::uint8_t b : bytes) shown += codec::decodeTeamLetter(b);
+  return shown == text;
+}
+
 std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text) {
   EncodedText encoded = encodeText(text, codec::encodeTeamLetter);
   if (encoded.badCharacter) return std::nullopt;

@@ -21,4 +21,8 @@ EncodedText encodeText(std::string_view text, LetterEncoder encoder);
 // Team names: A-Z, a-z, full stop, space, and "_" for the 0x00 byte.
 std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text);
 
+// True when the text is what the stored bytes show, i.e. the user has not changed the name. Bytes
+// outside the team-name set show as hex text, which would not encode back to them.
+bool showsTeamNameBytes(std::string_view text, const std::vector<std::uint8_t>& bytes);
+
 }  // namespace quarven::save

@@ -323,5 +323,19 @@ TEST(SavePipeline, UneditedNamesWithBytesOutsideTheSetGoBackByteForByte) {
   EXPECT_FALSE(edited.changed.empty());
 }
 
+// The same for the team name with team-name change on: bytes shown as hex text go back as stored.
+TEST(SavePipeline, UneditedTeamNameWithBytesOutsideTheSetGoesBackByteForByte) {
+  testing::SyntheticRom source;
+  source.teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53});
+  SaveFixture f = testing::makeSaveFixture("Bruins", true, source);
+  ASSERT_EQ(f.input.teamNameText, "BAB1BS");
+  const SaveRun unedited = save(f);
+  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
+  EXPECT_TRUE(unedited.changed.empty());
+
+  f.input.teamNameText = "BAB1BSX";
+  EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
+}
+
 }  // namespace
 }  // namespace quarven::save
