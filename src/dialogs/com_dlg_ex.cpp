@@ -38,7 +38,7 @@ bool readChoice(const OPENFILENAME& ofn, DialogChoice& choice) {
     choice.FileTitles << fileName.mid(ofn.nFileOffset);
     choice.FileNames << fileName;
   } else if (const QStringList pieces = fileName.split(kNul); pieces.size() > 1) {
-    if (drive && directory.size() == 3) directory.truncate(2);  // "C:\" joins as "C:" + "\" + name
+    // A root folder (C:\ or /) already ends in its separator.
     const QString folder = directory.endsWith(separator) ? directory : directory + separator;
     for (qsizetype i = 1; i < pieces.size(); ++i) {
       choice.FileTitles << pieces[i];
