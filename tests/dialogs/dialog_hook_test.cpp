@@ -24,6 +24,8 @@ class DialogHook : public DialogTest {
   }
   MessageBoxRecorder boxes;
 };
+// The status-bar helpers read the locale; the fixture resets it.
+using StatusBarHelpers = DialogTest;
 
 TEST_F(DialogHook, TemplateLibraryAbsentPresentWithoutTheTemplateAndPresentWithIt) {
   struct Case {
@@ -99,26 +101,22 @@ TEST_F(DialogHook, CentresOverTheOwnerAndLeavesADialogWithoutOwnerWhereItIs) {
   EXPECT_NE(centred.left, 7);
 }
 
-TEST(StatusBarHelpers, FormatSizeInTheUsersLocale) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+TEST_F(StatusBarHelpers, FormatSizeInTheUsersLocale) {
   const std::pair<double, QString> cases[] = {{512, "512 bytes"},     {1023, "1,023 bytes"},
                                               {1536, "1.5KB"},        {2048, "2KB"},
                                               {1048575, "1,024.0KB"}, {1048576, "1.00MB"}};
   for (const auto& [bytes, text] : cases) EXPECT_EQ(dialogs::FormatSize(bytes), text) << bytes;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(dialogs::FormatSize(1536), "1,5KB");
-  QLocale::setDefault(QLocale::system());
 }
 
-TEST(StatusBarHelpers, FormatDateIsShortDateAndTwelveHourTime) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+TEST_F(StatusBarHelpers, FormatDateIsShortDateAndTwelveHourTime) {
   const QDateTime when(QDate(2024, 3, 7), QTime(14, 5));
   EXPECT_EQ(dialogs::FormatDate(when), QLocale().toString(when.date(), QLocale::ShortFormat) + " 02:05 PM");
   EXPECT_TRUE(dialogs::FormatDate(QDateTime(QDate(2024, 3, 7), QTime(0, 30))).endsWith(" 12:30 AM"));
-  QLocale::setDefault(QLocale::system());
 }
 
-TEST(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
+TEST_F(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
   dialogs::computePartEdges(500);
   EXPECT_EQ(dialogs::gParts2, (std::array<int, 2>{390, -1}));
   EXPECT_EQ(dialogs::gParts3, (std::array<int, 3>{335, 390, -1}));  // 55 added to the rounded 335
@@ -126,7 +124,7 @@ TEST(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
   EXPECT_EQ(dialogs::gParts3, (std::array<int, 3>{34, 40, -1}));
 }
 
-TEST(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
+TEST_F(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
   QWidget bar;
   const HDC dc = GetDC(&bar);
   const QFontMetrics metrics = bar.fontMetrics();
