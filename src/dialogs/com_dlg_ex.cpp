@@ -9,7 +9,6 @@ namespace quarven::dialogs {
 using namespace quarven::platform;
 
 namespace {
-constexpr std::uint32_t kRecordSize = 76;
 constexpr std::uint32_t kMaxFileSingle = 261;
 constexpr std::uint32_t kMaxFileMulti = 13001;
 constexpr std::uint32_t kMaxFileTitle = 261;
@@ -28,8 +27,7 @@ bool readChoice(const OPENFILENAME& ofn, DialogChoice& choice) {
   const qsizetype end = (ofn.lpstrFile + kNul).indexOf(QString(2, kNul));
   if (end < 0) return false;
   QString fileName = ofn.lpstrFile.left(end);
-  const qsizetype titleEnd = ofn.lpstrFileTitle.indexOf(kNul);
-  choice.FileTitle = titleEnd < 0 ? ofn.lpstrFileTitle : ofn.lpstrFileTitle.left(titleEnd);
+  choice.FileTitle = upToNul(ofn.lpstrFileTitle);
   QString directory = ofn.nFileOffset >= 1 ? fileName.left(ofn.nFileOffset - 1) : QString();
   if (directory.isEmpty() && fileName.startsWith(u'/')) directory = QStringLiteral("/");
   if (ofn.nFileExtension != 0) choice.Extension = fileName.mid(ofn.nFileExtension);
@@ -40,7 +38,7 @@ bool readChoice(const OPENFILENAME& ofn, DialogChoice& choice) {
     choice.FileTitles << fileName.mid(ofn.nFileOffset);
     choice.FileNames << fileName;
   } else if (const QStringList pieces = fileName.split(kNul); pieces.size() > 1) {
-    if (drive && directory.size() == 3) directory.truncate(2);  // "C:\" joins as "C:" + "\" + name
+    // A root folder (C:\ or /) already ends in its separator.
     const QString folder = directory.endsWith(separator) ? directory : directory + separator;
     for (qsizetype i = 1; i < pieces.size(); ++i) {
       choice.FileTitles << pieces[i];
@@ -145,7 +143,7 @@ void ComDlgEx::releaseDialogHandles() {
 }
 
 bool ComDlgEx::Show(bool open) {
-  ofn_.lStructSize = kRecordSize;
+  ofn_.lStructSize = kOpenFileNameSize;
   ofn_.hwndOwner = GetActiveWindow();
   if (hasFlag(OFN_READONLY)) SetFlag(OFN_HIDEREADONLY, false);
   ofn_.nMaxFile = hasFlag(OFN_ALLOWMULTISELECT) ? kMaxFileMulti : kMaxFileSingle;

@@ -19,8 +19,7 @@ const QString kAppTitle = QStringLiteral("QUARVEN_EDITOR");
 // The text a filling message left in buffer, n being its answer (length + 1); none for a failure.
 std::optional<QString> filledText(const QString& buffer, LRESULT n) {
   if (n < 1) return std::nullopt;
-  const QString text = buffer.left(std::min<qsizetype>(n - 1, buffer.size()));
-  return text.left(text.indexOf(QChar(0)) < 0 ? text.size() : text.indexOf(QChar(0)));
+  return upToNul(buffer.left(std::min<qsizetype>(n - 1, buffer.size())));
 }
 
 std::optional<QString> askDialog(UINT message, std::int32_t bufferLength) {

@@ -7,8 +7,6 @@
 namespace quarven::platform {
 
 namespace {
-constexpr std::uint32_t kRecordSize = 76;
-
 std::uint32_t& lastError() {
   static std::uint32_t error = 0;
   return error;
@@ -21,7 +19,7 @@ CommonDialogDriver& driver() {
 
 // The failure code of a record the dialog cannot be shown with, else 0.
 std::uint32_t checkRecord(const OPENFILENAME& ofn, const DialogTemplate** dialogTemplate) {
-  if (ofn.lStructSize != kRecordSize) return CDERR_STRUCTSIZE;
+  if (ofn.lStructSize != kOpenFileNameSize) return CDERR_STRUCTSIZE;
   if ((ofn.Flags & OFN_ENABLEHOOK) && !ofn.lpfnHook) return CDERR_NOHOOK;
   if (ofn.Flags & OFN_ENABLETEMPLATE) {
     if (!ofn.hInstance) return CDERR_NOHINSTANCE;
@@ -55,6 +53,11 @@ bool showFileDialog(OPENFILENAME* ofn, bool open) {
   return chosen;
 }
 }  // namespace
+
+QString upToNul(const QString& buffer) {
+  const qsizetype end = buffer.indexOf(QChar(0));
+  return end < 0 ? buffer : buffer.left(end);
+}
 
 bool GetOpenFileName(OPENFILENAME* ofn) {
   return showFileDialog(ofn, true);

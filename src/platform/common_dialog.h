@@ -24,6 +24,9 @@ class QFileDialog;
 
 namespace quarven::platform {
 
+// The record size the dialogs accept; any other makes them fail with CDERR_STRUCTSIZE.
+inline constexpr std::uint32_t kOpenFileNameSize = 76;
+
 using LPOFNHOOKPROC = std::uintptr_t (*)(HWND, UINT, WPARAM, LPARAM);
 
 enum OpenFileNameFlags : std::uint32_t {
@@ -65,7 +68,7 @@ enum FileDialogControl : int {
 
 // Texts are wide; the NUL characters inside lpstrFilter and lpstrFile are part of the text.
 struct OPENFILENAME {
-  std::uint32_t lStructSize = 0;  // must be 76
+  std::uint32_t lStructSize = 0;  // must be kOpenFileNameSize
   HWND hwndOwner = nullptr;
   HMODULE hInstance = 0;      // the template library
   QString lpstrFilter;        // description NUL pattern NUL ...; patterns split by ";"
@@ -92,6 +95,9 @@ struct OFNOTIFY {
   OPENFILENAME* lpOFN = nullptr;
   const char16_t* pszFile = nullptr;
 };
+
+// A buffer's text up to its first NUL character; all of it when it holds none.
+QString upToNul(const QString& buffer);
 
 // Show the dialog and wait for it; true when the user chose a file. On false,
 // CommDlgExtendedError tells a failure (non-zero) from a cancel (0).

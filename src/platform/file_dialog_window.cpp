@@ -32,10 +32,6 @@ QStringList qtNameFilters(const QString& filter) {
   return filters;
 }
 
-QString upToNul(const QString& text) {
-  return text.left(text.indexOf(QChar(0)) < 0 ? text.size() : text.indexOf(QChar(0)));
-}
-
 // Copies text into a buffer of size characters, terminating NUL included; returns the room the
 // whole text needs.
 LRESULT copyToBuffer(const QString& text, WPARAM size, LPARAM buffer) {

@@ -13,16 +13,23 @@ MessageBoxResponder& responder() {
 
 QMessageBox::Icon iconOf(unsigned style) {
   switch (style & 0xF0) {
-    case MB_ICONHAND: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONHAND:
+      return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+      return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+      return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 }  // namespace
 
-void setMessageBoxResponder(MessageBoxResponder r) { responder() = std::move(r); }
+void setMessageBoxResponder(MessageBoxResponder r) {
+  responder() = std::move(r);
+}
 
 int MessageBox(QWidget* owner, const QString& text, const QString& title, unsigned style) {
   if (responder()) return responder()({owner, text, title, style});

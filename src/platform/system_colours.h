@@ -8,13 +8,13 @@
 namespace quarven::platform {
 
 enum SystemColour : int {
-  COLOR_BACKGROUND = 1,      // the desktop
-  COLOR_ACTIVECAPTION = 2,   // active title bar
-  COLOR_WINDOW = 5,          // window background
-  COLOR_CAPTIONTEXT = 9,     // title bar text
+  COLOR_BACKGROUND = 1,     // the desktop
+  COLOR_ACTIVECAPTION = 2,  // active title bar
+  COLOR_WINDOW = 5,         // window background
+  COLOR_CAPTIONTEXT = 9,    // title bar text
   COLOR_INACTIVEBORDER = 11,
-  COLOR_HIGHLIGHT = 13,      // selection
-  COLOR_INFOBK = 24,         // tooltip background
+  COLOR_HIGHLIGHT = 13,  // selection
+  COLOR_INFOBK = 24,     // tooltip background
 };
 
 // The colour as a display colour 0x00BBGGRR.

@@ -19,7 +19,9 @@ QWidget& desktop() {
   return *d;
 }
 
-bool isDesktop(HWND hwnd) { return hwnd == &desktop(); }
+bool isDesktop(HWND hwnd) {
+  return hwnd == &desktop();
+}
 
 QRect screenRect(QWidget* w) {
   if (isDesktop(w)) {
@@ -86,11 +88,19 @@ bool GetWindowRect(HWND hwnd, RECT* rect) {
   return true;
 }
 
-bool IsTopMost(HWND hwnd) { return hwnd && hwnd->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool IsTopMost(HWND hwnd) {
+  return hwnd && hwnd->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
-HWND GetParent(HWND hwnd) { return hwnd && !isDesktop(hwnd) ? hwnd->parentWidget() : nullptr; }
-HWND GetActiveWindow() { return QApplication::activeWindow(); }
-HWND GetDesktopWindow() { return &desktop(); }
+HWND GetParent(HWND hwnd) {
+  return hwnd && !isDesktop(hwnd) ? hwnd->parentWidget() : nullptr;
+}
+HWND GetActiveWindow() {
+  return QApplication::activeWindow();
+}
+HWND GetDesktopWindow() {
+  return &desktop();
+}
 
 bool ShowWindow(HWND hwnd, int command) {
   if (!hwnd || isDesktop(hwnd)) return false;
@@ -101,11 +111,16 @@ bool ShowWindow(HWND hwnd, int command) {
 
 bool SetWindowText(HWND hwnd, const QString& text) {
   if (!hwnd) return false;
-  if (auto* b = qobject_cast<QAbstractButton*>(hwnd)) b->setText(text);
-  else if (auto* l = qobject_cast<QLabel*>(hwnd)) l->setText(text);
-  else if (auto* e = qobject_cast<QLineEdit*>(hwnd)) e->setText(text);
-  else if (auto* g = qobject_cast<QGroupBox*>(hwnd)) g->setTitle(text);
-  else hwnd->setWindowTitle(text);
+  if (auto* b = qobject_cast<QAbstractButton*>(hwnd))
+    b->setText(text);
+  else if (auto* l = qobject_cast<QLabel*>(hwnd))
+    l->setText(text);
+  else if (auto* e = qobject_cast<QLineEdit*>(hwnd))
+    e->setText(text);
+  else if (auto* g = qobject_cast<QGroupBox*>(hwnd))
+    g->setTitle(text);
+  else
+    hwnd->setWindowTitle(text);
   return true;
 }
 
@@ -138,7 +153,9 @@ void SetDlgCtrlID(HWND control, int id) {
   if (control) control->setProperty(kControlIdProperty, id);
 }
 
-int GetDlgCtrlID(HWND control) { return control ? control->property(kControlIdProperty).toInt() : 0; }
+int GetDlgCtrlID(HWND control) {
+  return control ? control->property(kControlIdProperty).toInt() : 0;
+}
 
 HWND GetDlgItem(HWND dialog, int id) {
   if (!dialog || isDesktop(dialog) || id == 0) return nullptr;
@@ -158,8 +175,9 @@ HWND registerCreatedWindow(QWidget* window) {
 bool DestroyWindow(HWND hwnd) {
   if (!hwnd) return false;
   auto& windows = createdWindows();
-  const auto it = std::find_if(windows.begin(), windows.end(),
-                               [hwnd](const QPointer<QWidget>& w) { return !w.isNull() && w.data() == hwnd; });
+  const auto it = std::find_if(windows.begin(), windows.end(), [hwnd](const QPointer<QWidget>& w) {
+    return !w.isNull() && w.data() == hwnd;
+  });
   if (it == windows.end()) return false;
   QWidget* window = it->data();
   windows.erase(it);

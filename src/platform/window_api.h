@@ -31,7 +31,6 @@ enum SetWindowPosFlags : unsigned {
   SWP_NOSIZE = 0x1,
   SWP_NOMOVE = 0x2,
   SWP_NOZORDER = 0x4,
-  SWP_NOACTIVATE = 0x10,
 };
 
 enum ShowWindowCommand : int { SW_HIDE = 0, SW_SHOWNORMAL = 1 };

@@ -2,29 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/com_dlg_hook.h"
-
 namespace quarven::dialogs {
 namespace {
 
 using namespace platform;
 
 TEST(ComDlgExProperties, ExtensionIsStoredWithoutDotsCutAndLowerCase) {
-  const std::pair<QString, QString> cases[] = {{".TXT", "txt"}, {"a.b.cdef", "abc"}, {"smc", "smc"},
-                                               {"", ""},        {"...", ""},         {".Sm", "sm"}};
+  const std::pair<QString, QString> cases[] = {
+      {".TXT", "txt"}, {"a.b.cdef", "abc"}, {"...", ""}, {".Sm", "sm"}};
   for (const auto& [given, stored] : cases) {
     ComDlgEx dlg;
     dlg.Extension(given);
     EXPECT_EQ(dlg.record().lpstrDefExt, stored) << given.toStdString();
-    EXPECT_EQ(dlg.Extension(), "") << "the getter reports the chosen file's extension, not the default";
   }
 }
 
 TEST(ComDlgExProperties, FilterGetReturnsThePairFilterIndexChooses) {
   ComDlgEx dlg;
   dlg.Filter(QStringLiteral("Text|*.txt|All|*.*"));
-  EXPECT_EQ(dlg.record().lpstrFilter,
-            QStringLiteral("Text") + QChar(0) + "*.txt" + QChar(0) + "All" + QChar(0) + "*.*" + QChar(0));
   const std::pair<int, std::optional<QString>> cases[] = {
       {0, std::nullopt}, {1, "Text|*.txt"}, {2, "All|*.*"}, {3, std::nullopt}, {-1, std::nullopt}};
   for (const auto& [index, expected] : cases) {
@@ -36,8 +31,9 @@ TEST(ComDlgExProperties, FilterGetReturnsThePairFilterIndexChooses) {
   EXPECT_EQ(dlg.Filter(), QStringLiteral("QUARVEN Rom|*.smc*"));
 }
 
-// A record as the dialog leaves it after a choice.
-OPENFILENAME chosen(const QString& file, int offset, int extension, const QString& title) {
+// The record as the dialog leaves it: names separated by "|" stand for NUL characters.
+OPENFILENAME chosen(QString file, int offset, int extension, const QString& title) {
+  file.replace(u'|', QChar(0));
   OPENFILENAME ofn;
   ofn.lpstrFile = file + QString(261 - file.size(), QChar(0));
   ofn.lpstrFileTitle = title + QString(261 - title.size(), QChar(0));
@@ -46,26 +42,43 @@ OPENFILENAME chosen(const QString& file, int offset, int extension, const QStrin
   return ofn;
 }
 
-TEST(ReadChoice, SingleChoiceGivesPathTitleFolderAndExtension) {
+TEST(ReadChoice, SingleAndMultipleChoicesGivePathsFolderAndTitles) {
   struct Case {
     QString file;
     int offset, extension;
-    QString directory;
+    QString title, fileName, directory;
+    QStringList fileNames, fileTitles;
   };
   const Case cases[] = {
-      {"C:\\rom.smc", 3, 7, "C:\\"},  // a drive root keeps its backslash
-      {"/roms/rom.smc", 6, 10, "/roms"},
-      {"/r/rom.smc", 3, 7, "/r"},  // two characters, but no drive: nothing appended
+      // A drive root keeps its backslash; another folder gets none.
+      {"C:\\rom.smc", 3, 7, "rom.smc", "C:\\rom.smc", "C:\\", {"C:\\rom.smc"}, {"rom.smc"}},
+      {"C:\\roms\\rom.smc",
+       8,
+       12,
+       "rom.smc",
+       "C:\\roms\\rom.smc",
+       "C:\\roms",
+       {"C:\\roms\\rom.smc"},
+       {"rom.smc"}},
+      {"/roms/rom.smc", 6, 10, "rom.smc", "/roms/rom.smc", "/roms", {"/roms/rom.smc"}, {"rom.smc"}},
+      {"/rom.smc", 1, 5, "rom.smc", "/rom.smc", "/", {"/rom.smc"}, {"rom.smc"}},
+      {"/r/rom.smc", 3, 7, "rom.smc", "/r/rom.smc", "/r", {"/r/rom.smc"}, {"rom.smc"}},  // no drive
+      // Several names: exactly one separator between folder and name, also in a root.
+      {"C:\\|a.smc|b.smc", 4, 0, "", "", "C:\\", {"C:\\a.smc", "C:\\b.smc"}, {"a.smc", "b.smc"}},
+      {"/roms|a.smc|b.smc", 6, 0, "", "", "/roms", {"/roms/a.smc", "/roms/b.smc"}, {"a.smc", "b.smc"}},
+      {"/|a.smc", 2, 0, "", "", "/", {"/a.smc"}, {"a.smc"}},
   };
   for (const Case& c : cases) {
     DialogChoice choice;
-    ASSERT_TRUE(readChoice(chosen(c.file, c.offset, c.extension, "rom.smc"), choice));
-    EXPECT_EQ(choice.FileName, c.file);
-    EXPECT_EQ(choice.FileTitle, "rom.smc");
-    EXPECT_EQ(choice.Directory, c.directory) << c.file.toStdString();
-    EXPECT_EQ(choice.Extension, "smc");
-    EXPECT_EQ(choice.FileNames, QStringList{c.file});
-    EXPECT_EQ(choice.FileTitles, QStringList{"rom.smc"});
+    choice.Extension = QStringLiteral("old");
+    ASSERT_TRUE(readChoice(chosen(c.file, c.offset, c.extension, c.title), choice));
+    const std::string what = c.file.toStdString();
+    EXPECT_EQ(choice.FileName, c.fileName) << what;
+    EXPECT_EQ(choice.FileTitle, c.title) << what;
+    EXPECT_EQ(choice.Directory, c.directory) << what;
+    EXPECT_EQ(choice.Extension, c.extension ? "smc" : "old") << what << ": no position keeps the earlier one";
+    EXPECT_EQ(choice.FileNames, c.fileNames) << what;
+    EXPECT_EQ(choice.FileTitles, c.fileTitles) << what;
   }
 }
 

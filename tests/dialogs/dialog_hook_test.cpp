@@ -17,43 +17,59 @@ const QString kTemplateMessage =
 
 class DialogHook : public DialogTest {
  protected:
-  void writeLibrary(const QString& body) {
+  void writeLibrary(const QString& text) {
     QFile file(QDir(scratch.path()).filePath(QStringLiteral("COMDLGEX.dll")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(("QUARVEN DIALOG TEMPLATES 1\n" + body).toUtf8());
+    file.write(text.toUtf8());
   }
   MessageBoxRecorder boxes;
 };
+// The status-bar helpers read the locale; the fixture resets it.
+using StatusBarHelpers = DialogTest;
 
 TEST_F(DialogHook, TemplateLibraryAbsentPresentWithoutTheTemplateAndPresentWithIt) {
   struct Case {
     const char* name;
     std::optional<QString> library;
     std::vector<QString> messages;
-    bool buttons;
+    std::vector<bool> shownButtons;  // 101 and 102, when the template has them
   };
+  const QString header = QStringLiteral("QUARVEN DIALOG TEMPLATES 1\r\n");
+  const QString template100 =
+      QStringLiteral("template 100\r\nbutton 101 \"A\"\r\nbutton 102 \"B\"\r\nend\r\n");
   const Case cases[] = {
-      {"absent", std::nullopt, {}, false},
-      {"without template 100", "template 200\nbutton 101 \"X\"\nend\n", {kTemplateMessage}, false},
-      {"with template 100", "template 100\nbutton 101 \"A\"\nbutton 102 \"B\"\nend\n", {}, true},
+      {"absent", std::nullopt, {}, {}},
+      {"no library", template100, {}, {}},  // a file without the header does not load: no word
+      {"without template 100", header + "template 200\nbutton 101 \"X\"\nend\n", {kTemplateMessage}, {}},
+      // Only a captioned button shows; its click answers with its message.
+      {"with template 100", header + template100, {"Put Copy File code here"}, {true, false}},
   };
   for (const Case& c : cases) {
     QFile::remove(QDir(scratch.path()).filePath(QStringLiteral("COMDLGEX.dll")));
     if (c.library) writeLibrary(*c.library);
     boxes.calls.clear();
     shown = 0;
-    bool hasButtons = false;
-    drive([&](QFileDialog& d) { hasButtons = GetDlgItem(&d, 101) != nullptr; });
+    std::vector<bool> shownButtons;
+    QString caption;
+    drive([&](QFileDialog& d) {
+      for (int id : {101, 102}) {
+        if (HWND button = GetDlgItem(&d, id)) shownButtons.push_back(!button->isHidden());
+      }
+      if (auto* copy = qobject_cast<QAbstractButton*>(GetDlgItem(&d, 101)); copy && !copy->isHidden()) {
+        caption = copy->text();
+        copy->click();
+      }
+    });
     ComDlgEx each;
     each.TemplateLibrary(QStringLiteral("COMDLGEX.dll"));
     each.TemplateID(100);
+    each.txtButton1(QStringLiteral("&Copy"));
     each.ShowOpen();
     EXPECT_EQ(shown, 1) << c.name;
     EXPECT_EQ(boxes.texts(), c.messages) << c.name;
     for (const auto& call : boxes.calls) EXPECT_EQ(call.title, "QUARVEN_EDITOR");
-    EXPECT_EQ(hasButtons, c.buttons) << c.name;
-    EXPECT_EQ(each.record().Flags & OFN_ENABLETEMPLATE, c.buttons ? unsigned(OFN_ENABLETEMPLATE) : 0u)
-        << c.name;
+    EXPECT_EQ(shownButtons, c.shownButtons) << c.name;
+    EXPECT_EQ(caption, c.shownButtons.empty() ? "" : "&Copy") << c.name;
   }
 }
 
@@ -85,66 +101,48 @@ TEST_F(DialogHook, CentresOverTheOwnerAndLeavesADialogWithoutOwnerWhereItIs) {
   EXPECT_NE(centred.left, 7);
 }
 
-TEST(StatusBarHelpers, FormatSizeInTheUsersLocale) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  const std::pair<double, QString> cases[] = {{0, "0 bytes"},         {512, "512 bytes"},
-                                              {1023, "1,023 bytes"},  {1024, "1KB"},
+TEST_F(StatusBarHelpers, FormatSizeInTheUsersLocale) {
+  const std::pair<double, QString> cases[] = {{512, "512 bytes"},     {1023, "1,023 bytes"},
                                               {1536, "1.5KB"},        {2048, "2KB"},
-                                              {1048575, "1,024.0KB"}, {1048576, "1.00MB"},
-                                              {1572864, "1.50MB"},    {5368709120.0, "5,120.00MB"}};
+                                              {1048575, "1,024.0KB"}, {1048576, "1.00MB"}};
   for (const auto& [bytes, text] : cases) EXPECT_EQ(dialogs::FormatSize(bytes), text) << bytes;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(dialogs::FormatSize(1536), "1,5KB");
-  QLocale::setDefault(QLocale::system());
 }
 
-TEST(StatusBarHelpers, FormatDateIsShortDateAndTwelveHourTime) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+TEST_F(StatusBarHelpers, FormatDateIsShortDateAndTwelveHourTime) {
   const QDateTime when(QDate(2024, 3, 7), QTime(14, 5));
   EXPECT_EQ(dialogs::FormatDate(when), QLocale().toString(when.date(), QLocale::ShortFormat) + " 02:05 PM");
   EXPECT_TRUE(dialogs::FormatDate(QDateTime(QDate(2024, 3, 7), QTime(0, 30))).endsWith(" 12:30 AM"));
-  QLocale::setDefault(QLocale::system());
 }
 
-TEST(StatusBarHelpers, PartEdgesRoundHalvesToEven) {
+TEST_F(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
+  dialogs::computePartEdges(500);
+  EXPECT_EQ(dialogs::gParts2, (std::array<int, 2>{390, -1}));
+  EXPECT_EQ(dialogs::gParts3, (std::array<int, 3>{335, 390, -1}));  // 55 added to the rounded 335
   dialogs::computePartEdges(50);  // 33.5 and 5.5 both round to the even neighbour
   EXPECT_EQ(dialogs::gParts3, (std::array<int, 3>{34, 40, -1}));
 }
 
-TEST(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
+TEST_F(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
   QWidget bar;
   const HDC dc = GetDC(&bar);
   const QFontMetrics metrics = bar.fontMetrics();
   const QString path = QStringLiteral("/home/player/games/snes/quarven/roms/rom.smc");
   const int width = metrics.horizontalAdvance(path);
-
-  QString whole = path;
-  EXPECT_TRUE(PathCompactPath(dc, whole, width));
-  EXPECT_EQ(whole, path);
-  QString shortened = path;
-  EXPECT_TRUE(PathCompactPath(dc, shortened, width / 2));
-  EXPECT_TRUE(shortened.startsWith("/home"));
-  EXPECT_TRUE(shortened.endsWith(".../rom.smc"));
-  EXPECT_LE(metrics.horizontalAdvance(shortened), width / 2);
-
-  QString tiny = path;
-  PathCompactPath(dc, tiny, metrics.horizontalAdvance(QStringLiteral("/ro...")));
+  const auto compacted = [&](int pixels) {
+    QString text = path;
+    PathCompactPath(dc, text, pixels);
+    return text;
+  };
+  EXPECT_EQ(compacted(width), path);
+  EXPECT_EQ(compacted(-1), path);
+  const QString half = compacted(width / 2);
+  EXPECT_TRUE(half.startsWith("/home") && half.endsWith(".../rom.smc")) << half.toStdString();
+  EXPECT_LE(metrics.horizontalAdvance(half), width / 2);
+  const QString tiny = compacted(metrics.horizontalAdvance(QStringLiteral("/ro...")));
   EXPECT_TRUE(tiny.endsWith("...")) << tiny.toStdString();
   ReleaseDC(&bar, dc);
-}
-
-TEST(TemplateLibraryFormat, HeaderIsRequiredAndStrayLinesAreSkipped) {
-  EXPECT_FALSE(parseTemplateLibrary(QStringLiteral("template 100\nend\n")));
-  const auto parsed =
-      parseTemplateLibrary(QStringLiteral("QUARVEN DIALOG TEMPLATES 1\r\n# note\r\nbutton 1 "
-                                          "\"orphan\"\r\ntemplate 100\r\nbutton 101 \"&Copy\"\r\n"
-                                          "button x \"bad\"\r\nend\r\ntemplate 7\r\n"));
-  ASSERT_TRUE(parsed);
-  ASSERT_EQ(parsed->size(), 2u);
-  EXPECT_EQ((*parsed)[0].id, 100);
-  ASSERT_EQ((*parsed)[0].buttons.size(), 1u);
-  EXPECT_EQ((*parsed)[0].buttons[0].caption, "&Copy");
-  EXPECT_TRUE((*parsed)[1].buttons.empty());
 }
 
 }  // namespace

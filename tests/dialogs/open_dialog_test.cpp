@@ -1,9 +1,7 @@
 // The open dialog as the editor sets it up, driven like a user would.
 
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "dialog_test_support.h"
 #include "dialogs/com_dlg_ex.h"
@@ -122,23 +120,6 @@ TEST_F(OpenDialog, ThreeSelectedFilesShowTheFolderAndACountAndComeBackAsFullPath
   titles.sort();
   EXPECT_EQ(titles, (QStringList{"a.smc", "b.smc", "c.smc"}));
   for (const QString& path : dlg.FileNames()) EXPECT_EQ(QFileInfo(path).absolutePath(), scratch.path());
-}
-
-TEST_F(OpenDialog, AStatusBar500PixelsWideHasItsPartEdges) {
-  makeFile(QStringLiteral("rom.smc"), 512);
-  std::vector<int> edges;
-  drive(
-      [&](QFileDialog& d) {
-        ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
-        edges = statusBarOf(d)->parts();
-        d.reject();
-      },
-      [](QFileDialog& d) { d.resize(500, 400); });
-  ComDlgEx dlg;
-  setUpAsTheEditorDoes(dlg);
-  dlg.ShowOpen();
-  EXPECT_EQ(edges, (std::vector<int>{335, 390, -1}));
-  EXPECT_EQ(dialogs::gParts2, (std::array<int, 2>{390, -1}));
 }
 
 }  // namespace
