@@ -4,8 +4,8 @@
 
 #include "colours/swatch_data.h"
 #include "platform/system_colours.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 

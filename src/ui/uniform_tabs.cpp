@@ -8,9 +8,9 @@
 #include "colours/swatch_data.h"
 #include "ui/part_selectors.h"
 #include "ui/swatch_grid.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
 #include "ui/uniform_figure.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 
@@ -27,7 +27,7 @@ class UniformTabBar : public QTabBar {
 
  protected:
   QSize tabSizeHint(int) const override {
-    return {twipsToPixels(kControlSize.width) / std::max(1, count()), twipsToPixels(kTabBarHeight)};
+    return {twips(kControlSize.width) / std::max(1, count()), twips(kTabBarHeight)};
   }
 
   void paintEvent(QPaintEvent*) override {

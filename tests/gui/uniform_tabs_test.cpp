@@ -11,9 +11,9 @@
 #include "colours/swatch_data.h"
 #include "key_input.h"
 #include "platform/system_colours.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
 #include "ui/uniform_figure.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 namespace {
