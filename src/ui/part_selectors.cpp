@@ -46,13 +46,8 @@ void PartSelectors::select(int part) {
 
 std::optional<int> PartSelectors::selectedPart() const {
   for (int k = 0; k < colours::kPartCount; ++k)
-    if (textColour(k) == colours::kSelectedPartTextColour) return k;
+    if (cells_[static_cast<std::size_t>(k)]->textColour() == colours::kSelectedPartTextColour) return k;
   return std::nullopt;
-}
-
-std::uint32_t PartSelectors::textColour(int part) const {
-  const UniformCell* cell = selector(part);
-  return cell ? cell->textColour() : 0;
 }
 
 UniformCell* PartSelectors::selector(int part) const {
