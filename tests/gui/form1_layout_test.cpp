@@ -14,6 +14,7 @@
 #include "message_box_recorder.h"
 #include "ui/form1.h"
 #include "ui/help_box.h"
+#include "ui/help_text.h"
 #include "ui/team_toolbar.h"
 #include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
@@ -78,6 +79,19 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   EXPECT_EQ(form.Text12->maxLength(), 0);
   EXPECT_EQ(form.SSTab1->currentIndex(), 1);
   EXPECT_TRUE(form.Text11[0]->isReadOnly());
+}
+
+TEST(Form1Layout, HelpTextHasItsFixedShape) {
+  const QString text = helpText();
+  EXPECT_EQ(text.size(), 4361);
+  ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+  const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines.size(), 140);
+  for (const QString& line : lines) {
+    EXPECT_LE(line.size(), 45) << line.toStdString();
+    EXPECT_FALSE(line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) << line.toStdString();
+  }
+  EXPECT_EQ(lines.last(), QStringLiteral("DOUBLE CLICK TO CLOSE HELP."));
 }
 
 TEST(Form1Layout, MenusCarryTheirCaptionsAndShortcuts) {
