@@ -11,7 +11,6 @@
 
 #include "form1_test_support.h"
 #include "key_input.h"
-#include "message_box_recorder.h"
 #include "ui/form1.h"
 #include "ui/help_box.h"
 #include "ui/help_text.h"
@@ -121,7 +120,7 @@ TEST(Form1Layout, MenusCarryTheirCaptionsAndShortcuts) {
   }
 }
 
-TEST(Form1Layout, ToolbarButtonsCarryTeamKeysAndTooltipsAndReportTheirKeys) {
+TEST(Form1Layout, ToolbarButtonsCarryTeamKeysAndTooltipsInsideTheBar) {
   Form1 form;
   const char* const keys[] = {
       "Mighty Ducks", "Bruins",      "Sabres",  "Flames",   "Blackhawks", "Stars",          "Red Wings",
@@ -135,13 +134,6 @@ TEST(Form1Layout, ToolbarButtonsCarryTeamKeysAndTooltipsAndReportTheirKeys) {
     EXPECT_EQ(form.Toolbar1->button(number)->toolTip(), tooltip);
     EXPECT_TRUE(form.Toolbar1->rect().contains(form.Toolbar1->button(number)->geometry())) << number;
   }
-  std::vector<QString> clicked;
-  testing::MessageBoxRecorder boxes;  // no ROM image is open: each click reports that
-  QObject::connect(form.Toolbar1, &TeamToolbar::buttonClick,
-                   [&](const QString& key) { clicked.push_back(key); });
-  form.Toolbar1->button(28)->click();
-  form.Toolbar1->button(7)->click();
-  EXPECT_EQ(clicked, (std::vector<QString>{QStringLiteral("All Stars West"), QStringLiteral("Red Wings")}));
 }
 
 TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveAndToolbar) {
