@@ -125,8 +125,8 @@ TEST_F(TeamLoadWindow, FirstLoadSetsTheSwatchesAndASwatchClickRecoloursAwaySleev
   EXPECT_EQ(form.awaydisplaycolor[0], keptAwaySleeves) << "a swatch click does not change the kept colour";
 }
 
-// Images that change or vanish between the open and the team load: Bruins is loaded from a sound
-// image, then the file is overwritten (or removed) before Kings is pressed.
+// Images that change between the open and the team load: Bruins is loaded from a sound
+// image, then the file is overwritten before Kings is pressed.
 struct DamagedCase {
   const char* what;
   std::function<void(EditorFixture&)> damage;
@@ -134,7 +134,7 @@ struct DamagedCase {
   bool loads;
 };
 
-TEST_F(TeamLoadWindow, DamagedOrVanishedImages) {
+TEST_F(TeamLoadWindow, DamagedImages) {
   const std::vector<DamagedCase> cases = {
       {"a 29th terminator early in the name block",
        [](EditorFixture& f) { f.writeRom(SyntheticRom().nameBlockByte(3, 0x00)); },
