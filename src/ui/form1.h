@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "rom/rom_image.h"
 #include "rom/selected_team.h"
 #include "save/save_input.h"
 
@@ -169,12 +170,12 @@ class Form1 : public QMainWindow {
   void showLoadedTeam(const TeamLoadResult& result);
   // A modal box with OK, no icon and the editor's title.
   void showEditorMessage(const QString& text);
+  // The ROM image at `rompath`, opened anew by each operation.
+  FileRomOpener romOpener() const;
+  dialogs::clsOnTop& onTop();
 
   ClientArea* client_ = nullptr;
   std::unique_ptr<dialogs::clsOnTop> ontop;
 };
-
-// Selects the whole text of a box, caret at its end (at 0 when empty).
-void selectWholeText(TextBox* box);
 
 }  // namespace quarven::ui

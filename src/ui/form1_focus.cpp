@@ -14,11 +14,12 @@ TextBox* boxAt(std::span<TextBox* const> boxes, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < boxes.size() ? boxes[static_cast<std::size_t>(index)]
                                                                       : nullptr;
 }
-}  // namespace
 
+// Selects the whole text of a box, caret at its end (at 0 when empty).
 void selectWholeText(TextBox* box) {
   if (box) box->setSelection(0, static_cast<int>(box->text().size()));
 }
+}  // namespace
 
 void Form1::Text0_GotFocus(int Index) {
   selectWholeText(boxAt(Text0, Index));

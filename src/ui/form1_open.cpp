@@ -18,13 +18,17 @@ namespace {
 
 enum class OpenOutcome { Accepted, Rejected, Failed };
 
+// A path as the file system takes it.
+std::string localFileName(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
 // Opens the chosen file read-only, reads the signature byte into Label3's caption and compares
 // the caption with "AF". The file is closed again before this returns. A file that does not
 // exist is not created: it cannot be opened, like any other file that cannot be read.
 OpenOutcome checkChosenFile(const QString& fileName, QLabel& label3) {
   if (fileName.isEmpty()) return OpenOutcome::Failed;
-  const std::unique_ptr<FileRom> rom =
-      FileRom::open(QFile::encodeName(fileName).toStdString(), FileRom::Mode::ReadOnly);
+  const std::unique_ptr<FileRom> rom = FileRom::open(localFileName(fileName), FileRom::Mode::ReadOnly);
   if (!rom) return OpenOutcome::Failed;
   const SignatureCheck check = checkSignature(*rom);
   if (check.readFailed) return OpenOutcome::Failed;
@@ -72,6 +76,10 @@ void Form1::openRom(bool fromMenu) {
       if (fromMenu) Toolbar1->hide();
       break;
   }
+}
+
+FileRomOpener Form1::romOpener() const {
+  return FileRomOpener(localFileName(rompath));
 }
 
 void Form1::showEditorMessage(const QString& text) {

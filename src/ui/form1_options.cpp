@@ -6,16 +6,11 @@
 
 #include "dialogs/cls_on_top.h"
 #include "platform/message_box.h"
+#include "rom/messenger.h"
 #include "ui/form1.h"
 #include "ui/text_box.h"
 
 namespace quarven::ui {
-
-using platform::MessageBox;
-
-namespace {
-const QString kTitle = QStringLiteral("QUARVEN EDITOR");
-}  // namespace
 
 void Form1::mnhHelp_Click() {
   setOuterWidth(kOuterWidthWithHelp);
@@ -26,22 +21,19 @@ void Form1::Text13_DblClick() {
 }
 
 void Form1::mnuAboutQUARVEN_Click() {
-  MessageBox(this,
-             QStringLiteral("QUARVEN EDITOR\n\n"
-                            "Edits the player names and numbers, line-ups, abbreviation, team name and "
-                            "uniform colours of the teams in a SNES QUARVEN rom.\n\n"
-                            "Made by the QUARVEN EDITOR developers."),
-             kTitle, platform::MB_OK);
+  showEditorMessage(
+      QStringLiteral("QUARVEN EDITOR\n\n"
+                     "Edits the player names and numbers, line-ups, abbreviation, team name and "
+                     "uniform colours of the teams in a SNES QUARVEN rom.\n\n"
+                     "Made by the QUARVEN EDITOR developers."));
 }
 
 // Team-name change is on exactly while Text10 is enabled. The warning comes before it is on.
 void Form1::mnuTeamNameChange_Click() {
   if (!Text10->isEnabled()) {
-    MessageBox(
-        this,
+    showEditorMessage(
         QStringLiteral("This option only works about half of the time, it may corrupt the rom causing it "
-                       "to not work. Make sure to save a copy."),
-        kTitle, platform::MB_OK);
+                       "to not work. Make sure to save a copy."));
     Text10->setEnabled(true);
     mnuTeamNameChange->setText(QStringLiteral("Disable Team Name Change"));
   } else {
@@ -58,30 +50,33 @@ void Form1::mnudisAbbrev_Click() {
   } else {
     Text12->setEnabled(false);
     mnudisAbbrev->setText(QStringLiteral("Enable Team Abbreviation Change"));
-    MessageBox(
-        this,
+    showEditorMessage(
         QStringLiteral("This option will save your rom from being corrupt if you manually edited the team "
-                       "abbreviations with a hex editor."),
-        kTitle, platform::MB_OK);
+                       "abbreviations with a hex editor."));
   }
 }
 
-void Form1::mnuTop_Click() {
+// The always-on-top object is made on first use and kept.
+dialogs::clsOnTop& Form1::onTop() {
   if (!ontop) ontop = std::make_unique<dialogs::clsOnTop>();
-  ontop->MakeTopMost(this);
+  return *ontop;
+}
+
+void Form1::mnuTop_Click() {
+  onTop().MakeTopMost(this);
 }
 
 void Form1::mnuNotTop_Click() {
-  if (!ontop) ontop = std::make_unique<dialogs::clsOnTop>();
-  ontop->MakeNormal(this);
+  onTop().MakeNormal(this);
 }
 
 // Yes ends the program at once, without saving; No changes nothing.
 void Form1::mnuQuit_Click() {
-  const int answer = MessageBox(
+  const int answer = platform::MessageBox(
       this,
       QStringLiteral("Are you sure you want to quit QUARVEN EDITOR?") + "\n\n" + "If not then click NO.",
-      kTitle, platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2);
+      QString::fromLatin1(kAppTitle),
+      platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2);
   if (answer == platform::IDYES) QCoreApplication::exit(0);
 }
 

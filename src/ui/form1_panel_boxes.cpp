@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
 
 #include "platform/system_colours.h"
 #include "ui/artwork.h"
@@ -53,10 +52,6 @@ void Form1::buildToolbar() {
 void Form1::buildUniformTabs() {
   SSTab1 = new UniformTabs(client_);
   SSTab1->setGeometry(twipsRect(2880, 1260, 3015, 2115));
-  SSTab1->setFont(arialBold(8.25));
-  // Both tabs side by side in the control's width.
-  SSTab1->setUsesScrollButtons(false);
-  SSTab1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
   SSTab1->hide();
 }
 

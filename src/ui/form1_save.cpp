@@ -1,8 +1,6 @@
 // The SAVE button: hands the window's texts, options and sample colours to the save core, which
 // checks them, writes the selected team into the ROM image and reports through message boxes.
 
-#include <QFile>
-
 #include "save/save_pipeline.h"
 #include "ui/form1.h"
 #include "ui/text_box.h"
@@ -36,7 +34,7 @@ save::SaveInput Form1::saveInput() const {
 }
 
 void Form1::Command1_Click() {
-  FileRomOpener opener(QFile::encodeName(rompath).toStdString());
+  FileRomOpener opener = romOpener();
   WindowMessenger messenger(this);
   save::runSave(opener, selectedTeam, saveInput(), messenger);
 }

@@ -1,7 +1,6 @@
 // Team load: a click on a team button reads that team from the ROM image into the window and
 // makes it the selected team.
 
-#include <QFile>
 #include <QLabel>
 
 #include "rom/team_load.h"
@@ -24,7 +23,7 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
   std::array<std::string, layout::kMaxPlayers> shownNumbers;
   for (int row = 0; row < kPlayerRows; ++row) shownNumbers[row] = Text0[row]->text().toStdString();
 
-  FileRomOpener opener(QFile::encodeName(rompath).toStdString());
+  FileRomOpener opener = romOpener();
   const TeamLoadResult result = loadTeam(opener, key.toStdString(), selectedTeam, shownNumbers);
   switch (result.outcome) {
     case TeamLoadOutcome::Failed:

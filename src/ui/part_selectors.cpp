@@ -4,8 +4,8 @@
 
 #include "colours/swatch_data.h"
 #include "platform/system_colours.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 
@@ -46,13 +46,8 @@ void PartSelectors::select(int part) {
 
 std::optional<int> PartSelectors::selectedPart() const {
   for (int k = 0; k < colours::kPartCount; ++k)
-    if (textColour(k) == colours::kSelectedPartTextColour) return k;
+    if (cells_[static_cast<std::size_t>(k)]->textColour() == colours::kSelectedPartTextColour) return k;
   return std::nullopt;
-}
-
-std::uint32_t PartSelectors::textColour(int part) const {
-  const UniformCell* cell = selector(part);
-  return cell ? cell->textColour() : 0;
 }
 
 UniformCell* PartSelectors::selector(int part) const {

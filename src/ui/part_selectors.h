@@ -25,8 +25,6 @@ class PartSelectors : public QObject {
   void select(int part);
   // The first selector whose caption is red, if any.
   std::optional<int> selectedPart() const;
-  // Caption colour of selector k (0x00BBGGRR); 0 outside 0..9.
-  std::uint32_t textColour(int part) const;
   UniformCell* selector(int part) const;
 
  signals:

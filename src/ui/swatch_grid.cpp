@@ -1,7 +1,7 @@
 #include "ui/swatch_grid.h"
 
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 

@@ -21,7 +21,6 @@ class TextBox : public QLineEdit {
   int maxLength() const { return maxLength_; }
 
   void setFlat(bool flat);
-  bool isFlat() const { return flat_; }
 
  signals:
   void gotFocus();

@@ -19,7 +19,6 @@ class UniformCell : public QWidget {
   void setBackColour(std::uint32_t colour);
   std::uint32_t textColour() const { return text_; }
   void setTextColour(std::uint32_t colour);
-  QString caption() const { return caption_; }
   void setCaption(const QString& caption);
 
  signals:

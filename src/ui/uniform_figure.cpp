@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/system_colours.h"
-#include "ui/uniform_twips.h"
+#include "ui/twips.h"
 
 namespace quarven::ui {
 

@@ -16,7 +16,6 @@ class UniformFigure : public QWidget {
  public:
   UniformFigure(colours::Side side, QWidget* parent = nullptr);
 
-  colours::Side side() const { return side_; }
   // Sets every box of part group k (0..9) to a display colour 0x00BBGGRR, in painting order.
   void paintPartGroup(int part, std::uint32_t colour);
   // Display colour of one of this figure's Label9 boxes; nothing for another index.

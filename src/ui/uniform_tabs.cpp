@@ -6,11 +6,12 @@
 #include <QTabBar>
 
 #include "colours/swatch_data.h"
+#include "ui/control_style.h"
 #include "ui/part_selectors.h"
 #include "ui/swatch_grid.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
 #include "ui/uniform_figure.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 
@@ -27,7 +28,7 @@ class UniformTabBar : public QTabBar {
 
  protected:
   QSize tabSizeHint(int) const override {
-    return {twipsToPixels(kControlSize.width) / std::max(1, count()), twipsToPixels(kTabBarHeight)};
+    return {twips(kControlSize.width) / std::max(1, count()), twips(kTabBarHeight)};
   }
 
   void paintEvent(QPaintEvent*) override {
@@ -45,12 +46,8 @@ class UniformTabBar : public QTabBar {
 }  // namespace
 
 UniformTabs::UniformTabs(QWidget* parent) : QTabWidget(parent) {
-  auto* bar = new UniformTabBar(this);
-  QFont captionFont("Arial");
-  captionFont.setPointSizeF(8.25);
-  captionFont.setBold(true);
-  bar->setFont(captionFont);
-  setTabBar(bar);
+  setFont(arialBold(8.25));
+  setTabBar(new UniformTabBar(this));
   setFixedSize(twipsToPixels(kControlSize).size());
 
   addPage(Side::Home, "HOME UNIFORM");

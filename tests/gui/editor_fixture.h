@@ -75,7 +75,6 @@ class EditorFixture : public ::testing::Test {
   // Every following open dialog gets this name typed and Open pressed; an empty name cancels it.
   void answerOpenWith(const QString& typedName) {
     platform::setCommonDialogDriver({{}, [this, typedName](QFileDialog& dialog) {
-                                       ++dialogsShown;
                                        lastDialogTitle = dialog.windowTitle();
                                        if (typedName.isEmpty()) return dialog.reject();
                                        if (auto* edit =
@@ -103,7 +102,6 @@ class EditorFixture : public ::testing::Test {
   QTemporaryDir scratch;
   MessageBoxRecorder boxes;
   ui::Form1 form;
-  int dialogsShown = 0;
   QString lastDialogTitle;
 };
 

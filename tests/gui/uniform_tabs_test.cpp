@@ -11,9 +11,9 @@
 #include "colours/swatch_data.h"
 #include "key_input.h"
 #include "platform/system_colours.h"
+#include "ui/twips.h"
 #include "ui/uniform_cell.h"
 #include "ui/uniform_figure.h"
-#include "ui/uniform_twips.h"
 
 namespace quarven::ui {
 namespace {
@@ -76,11 +76,6 @@ TEST_F(UniformTabsTest, PaintingAGroupChangesExactlyThatGroupsBoxes) {
       for (int box : group) EXPECT_EQ(tabs.boxColour(box), 0xABCDEFu);
       tabs.paintPartGroup(side, k, groupColour(side, k));
     }
-  // Shading on HOME spans 0..13 but skips the AWAY boxes 8 and 9.
-  const auto shading = changedBoxesAfter([&] { tabs.paintPartGroup(Side::Home, 7, 0x000001); });
-  EXPECT_EQ(shading, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13}));
-  EXPECT_EQ(tabs.boxColour(8), groupColour(Side::Away, 5));
-  paintAllGroups();
   for (int slot = 0; slot < 2 * kPartCount; ++slot)
     EXPECT_EQ(tabs.sampleColour(slot), groupColour(slot < kPartCount ? Side::Home : Side::Away, slot % 10));
   // Parts outside the map change nothing.
