@@ -38,8 +38,8 @@ struct SelectedTeam {
   // playerextra[j][row]: carried byte j + 1 (playerextra1..playerextra7) of roster row `row`.
   std::array<std::array<std::uint8_t, layout::kMaxPlayers>, layout::kCarriedBytes> playerextra{};
 
-  // False when the record walk at load met a record it could not read; SAVE then refuses to write
-  // this team's player records. `recordsProblem` says which row and why.
+  // False when the record walk at load met a record it could not read; SAVE then refuses the team,
+  // as it could not write back what it could not read. `recordsProblem` says which row and why.
   bool recordsReadable = true;
   std::string recordsProblem;
 

@@ -60,13 +60,13 @@ TeamLoadResult unknownTeam(std::string_view key, const SelectedTeam& state) {
   return unchanged(TeamLoadOutcome::Failed, state, "There is no team \"" + std::string(key) + "\".");
 }
 
-std::string recordsMessage(const TeamRow& row, const RecordWalk& walk) {
-  std::string text = "The player records of " + std::string(row.fullName) +
-                     " cannot be read from roster row " + std::to_string(walk.stoppedRow + 1) + " on: ";
-  text += walk.stop == RecordWalk::Stop::BadLengthByte
-              ? "its length byte " + std::to_string(walk.stoppedLength) + " is no record length."
-              : "its record would run past the team's record area.";
-  return text + " The rows before it are shown; SAVE will not write this team's player records.";
+// What stopped the record walk, for the load's message and for SAVE's refusal.
+std::string recordsProblem(const RecordWalk& walk) {
+  const std::string record = "the record of roster row " + std::to_string(walk.stoppedRow + 1);
+  return walk.stop == RecordWalk::Stop::BadLengthByte
+             ? record + " has the length byte " + std::to_string(walk.stoppedLength) +
+                   ", which is no record length"
+             : record + " would run past the team's record area";
 }
 
 std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette) {
@@ -106,7 +106,11 @@ void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& wa
     for (int j = 0; j < layout::kCarriedBytes; ++j) result.state.playerextra[j][i] = record.carried[j];
   }
   result.state.recordsReadable = walk.stop == RecordWalk::Stop::None;
-  result.state.recordsProblem = result.state.recordsReadable ? std::string() : recordsMessage(row, walk);
+  result.state.recordsProblem = result.state.recordsReadable ? std::string() : recordsProblem(walk);
+  if (!result.state.recordsReadable)
+    result.message = "The player records of " + std::string(row.fullName) +
+                     " cannot be read: " + result.state.recordsProblem +
+                     ". The rows before it are shown; SAVE will not write this team's player records.";
 }
 
 void fillLines(TeamLoadResult& result, const TeamRow& row, const std::vector<std::uint8_t>& lines) {
@@ -147,7 +151,6 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   result.awaycolortext = colourTexts(bytes.away);
   result.outcome =
       result.state.recordsReadable ? TeamLoadOutcome::Loaded : TeamLoadOutcome::LoadedRecordsUnreadable;
-  result.message = result.state.recordsProblem;
   return result;
 }
 

@@ -143,15 +143,19 @@ PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const S
     result.problem = "Load a team before saving.";
     return result;
   }
+  if (!team.recordsReadable) {
+    // Checked first: the rows the load could not read are empty and would be reported instead.
+    result.problem = "The player records of " + team.fullName +
+                     " could not be read when the team was loaded (" + team.recordsProblem +
+                     "), so this team cannot be saved.";
+    return result;
+  }
   SavePlan plan;
   std::optional<std::string> problem = checkPlayers(team, input, plan);
   if (!problem) problem = checkLines(team, input, plan);
   if (!problem) problem = checkAbbreviation(input, plan);
   if (!problem) problem = checkTeamNameCharacters(team, input);
   if (!problem) problem = checkColours(slotWords, plan);
-  if (!problem && !team.recordsReadable)
-    problem = "This team's player records could not be read when it was loaded (" + team.recordsProblem +
-              "), so its players cannot be saved.";
   if (problem)
     result.problem = std::move(*problem);
   else

@@ -85,14 +85,14 @@ TEST(SaveRefusal, RefusedSavesWriteNothing) {
        "HOME uniform, Sleeve: this colour cannot be saved. Pick another colour for this part."},
       {"away colour without a word", [](SaveFixture& f) { f.input.sampleColours[18] = 0x008000; },
        "AWAY uniform, Helmet and jersey: this colour cannot be saved."},
-      {"unreadable records",
+      {"unreadable records, before the empty rows they leave",
        [](SaveFixture& f) {
-         f.team.recordsReadable = false;
-         f.team.recordsProblem = "row 4 has a length byte of 0";
+         f = testing::makeSaveFixture("Mighty Ducks", false,
+                                      testing::SyntheticRom().recordLengthByte("Mighty Ducks", 3, 0));
        },
-       "This team's player records could not be read when it was loaded (row 4 has a length byte of 0), so "
-       "its "
-       "players cannot be saved."},
+       "The player records of MIGHTY DUCKS OF ANAHEIM could not be read when the team was loaded (the "
+       "record of roster row 4 has the length byte 0, which is no record length), so this team cannot be "
+       "saved."},
       {"no team loaded", [](SaveFixture& f) { f.team.loaded = false; }, "Load a team before saving."},
   };
   for (const Refusal& c : cases) {

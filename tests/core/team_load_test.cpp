@@ -177,12 +177,11 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   const TeamLoadResult r = load(builder, "Bruins", {}, shown);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::LoadedRecordsUnreadable);
   EXPECT_TRUE(r.loaded());
-  EXPECT_EQ(
-      r.message,
-      "The player records of BOSTON BRUINS cannot be read from roster row 4 on: its length byte 0 is no "
-      "record length. The rows before it are shown; SAVE will not write this team's player records.");
+  EXPECT_EQ(r.message,
+            "The player records of BOSTON BRUINS cannot be read: the record of roster row 4 has the length "
+            "byte 0, which is no record length. The rows before it are shown; SAVE will not write this "
+            "team's player records.");
   EXPECT_FALSE(r.state.recordsReadable);
-  EXPECT_EQ(r.state.recordsProblem, r.message);
   ASSERT_EQ(r.rows.size(), 3u);
   EXPECT_EQ(r.rows[2].name, bruins.players[2].name);
   EXPECT_EQ(r.numberTexts[3], "");     // the team's rows that were not read are emptied ...
