@@ -13,6 +13,8 @@ namespace quarven::codec {
 
 // A byte as one or two upper-case hexadecimal digits without a leading zero ("0", "5", "1B").
 std::string hexText(std::uint8_t value);
+// The value of a hexadecimal digit of either case; nothing for any other character.
+std::optional<std::uint8_t> hexDigitValue(char c);
 
 // Decoders: the character for a byte of the set, otherwise the byte's hex text.
 // changeplayerletter: A-Z . space a-z '

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "colours/colour_model.h"
 #include "rom/codecs.h"
 #include "rom/record_walk.h"
 #include "rom/team_name_block.h"
@@ -72,8 +73,7 @@ std::string recordsProblem(const RecordWalk& walk) {
 std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette) {
   std::array<std::string, layout::kColourSlots> texts;
   for (int s = 0; s < layout::kColourSlots; ++s)
-    texts[s] =
-        codec::hexText(palette[layout::slotByte(s)]) + codec::hexText(palette[layout::slotByte(s) + 1]);
+    texts[s] = colours::colourTextOfBytes(palette[layout::slotByte(s)], palette[layout::slotByte(s) + 1]);
   return texts;
 }
 

@@ -12,6 +12,11 @@ namespace quarven::save {
 
 namespace {
 
+// Number of roster rows of the selected team, kept within the grid.
+int rosterRows(const SelectedTeam& team) {
+  return std::clamp<int>(team.playercount, 0, layout::kMaxPlayers);
+}
+
 // A character as a message shows it: quoted, or by its code when it cannot be seen.
 std::string shown(const std::string& character) {
   const auto c = static_cast<unsigned char>(character.empty() ? 0 : character[0]);
@@ -23,19 +28,12 @@ std::string rowName(int row) {
   return "Player row " + std::to_string(row + 1);
 }
 
-std::optional<int> hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return std::nullopt;
-}
-
 // A jersey number text: one or two hexadecimal digits, read as a hexadecimal number (12 gives 0x12).
 std::optional<std::uint8_t> numberByte(std::string_view text) {
   if (text.empty() || text.size() > 2) return std::nullopt;
   int value = 0;
   for (char c : text) {
-    const auto digit = hexDigit(c);
+    const auto digit = codec::hexDigitValue(c);
     if (!digit) return std::nullopt;
     value = value * 16 + *digit;
   }
@@ -126,10 +124,6 @@ std::optional<std::string> checkColours(const SlotWordLookup& slotWords, SavePla
 }
 
 }  // namespace
-
-int rosterRows(const SelectedTeam& team) {
-  return std::clamp<int>(team.playercount, 0, layout::kMaxPlayers);
-}
 
 std::optional<std::string> checkTeamNameLength(std::string_view text) {
   if (text.empty()) return kTeamNameEmpty;

@@ -33,7 +33,4 @@ struct PlanResult {
 // bottom (name, then number), lines, abbreviation, team-name characters, colours.
 PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const SlotWordLookup& slotWords);
 
-// Number of roster rows of the selected team, kept within the grid.
-int rosterRows(const SelectedTeam& team);
-
 }  // namespace quarven::save
