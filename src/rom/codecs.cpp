@@ -78,6 +78,12 @@ std::string decodeAbbrevLetter(std::uint8_t value) {
   return decode(value, kAbbrevSet);
 }
 
+std::string decodeAbbreviation(std::span<const std::uint8_t> field) {
+  std::string text;
+  for (const std::uint8_t b : field) text += decodeAbbrevLetter(b);
+  return text;
+}
+
 std::optional<std::uint8_t> encodePlayerLetter(std::string_view c) {
   return encode(c, kPlayerSet);
 }

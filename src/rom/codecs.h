@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,8 @@ std::string decodePlayerLetter(std::uint8_t value);
 std::string decodeTeamLetter(std::uint8_t value);
 // fillteamabbrev, one letter: A-Z, and back what the abbreviation encoder writes (. space, 0x00 as "_")
 std::string decodeAbbrevLetter(std::uint8_t value);
+// The abbreviation field as the abbreviation box shows it: its bytes decoded and joined.
+std::string decodeAbbreviation(std::span<const std::uint8_t> field);
 
 // Encoders: the byte for a text that is exactly one character of the set; nothing otherwise
 // (a character outside the set, an empty text, two or more characters).

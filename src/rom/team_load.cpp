@@ -146,7 +146,8 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
   fillRoster(result, *row, walk, shownNumbers);
   fillLines(result, *row, bytes.lines);
-  for (const std::uint8_t b : bytes.abbrev) result.abbreviation += codec::decodeAbbrevLetter(b);
+  std::copy_n(bytes.abbrev.begin(), layout::kAbbrevFieldSize, result.state.abbrevBytes.begin());
+  result.abbreviation = codec::decodeAbbreviation(bytes.abbrev);
   result.homecolortext = colourTexts(bytes.home);
   result.awaycolortext = colourTexts(bytes.away);
   result.outcome =

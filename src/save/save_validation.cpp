@@ -85,8 +85,14 @@ std::optional<std::string> checkLines(const SelectedTeam& team, const SaveInput&
   return std::nullopt;
 }
 
-std::optional<std::string> checkAbbreviation(const SaveInput& input, SavePlan& plan) {
+std::optional<std::string> checkAbbreviation(const SelectedTeam& team, const SaveInput& input,
+                                             SavePlan& plan) {
   if (!input.abbrevChangeOn) return std::nullopt;
+  if (input.abbrevText == codec::decodeAbbreviation(team.abbrevBytes)) {
+    // Unedited: the bytes it was read from, also those shown as hex text.
+    plan.abbrevLetters.assign(team.abbrevBytes.begin(), team.abbrevBytes.end());
+    return std::nullopt;
+  }
   const std::size_t length = codec::characterCount(input.abbrevText);
   if (length > layout::kAbbrevFieldSize)
     return "The abbreviation \"" + input.abbrevText + "\" has " + std::to_string(length) +
@@ -147,7 +153,7 @@ PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const S
   SavePlan plan;
   std::optional<std::string> problem = checkPlayers(team, input, plan);
   if (!problem) problem = checkLines(team, input, plan);
-  if (!problem) problem = checkAbbreviation(input, plan);
+  if (!problem) problem = checkAbbreviation(team, input, plan);
   if (!problem) problem = checkTeamNameCharacters(team, input);
   if (!problem) problem = checkColours(slotWords, plan);
   if (problem)

@@ -339,3 +339,28 @@ TEST(SavePipeline, UneditedTeamNameWithBytesOutsideTheSetGoesBackByteForByte) {
 
 }  // namespace
 }  // namespace quarven::save
+
+namespace quarven::save {
+namespace {
+
+// Abbreviation bytes outside the set show as hex text: 0x0C as "C", which would encode as 0x43.
+// Unedited, the field goes back as it was; edited, the typed letters are written.
+TEST(SavePipeline, UneditedAbbreviationWithBytesOutsideTheSetGoesBackByteForByte) {
+  for (const std::array<std::uint8_t, 3> field :
+       {std::array<std::uint8_t, 3>{'B', 'O', 0x0C}, {'B', 0x1B, 'S'}}) {
+    SaveFixture f =
+        testing::makeSaveFixture("Bruins", false, testing::SyntheticRom().abbrevBytes("Bruins", field));
+    const SaveRun unedited = save(f);
+    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << f.input.abbrevText;
+    EXPECT_TRUE(unedited.changed.empty()) << f.input.abbrevText;
+
+    f.input.abbrevText = "xy";
+    ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+    const std::uint32_t b = f.row->abbrevOffset;
+    EXPECT_EQ((std::array{f.rom.bytes()[b], f.rom.bytes()[b + 1], f.rom.bytes()[b + 2]}),
+              (std::array<std::uint8_t, 3>{'X', 'Y', field[2]}));
+  }
+}
+
+}  // namespace
+}  // namespace quarven::save
