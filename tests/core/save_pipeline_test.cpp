@@ -264,17 +264,7 @@ TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
   }
 }
 
-TEST(SavePipeline, ImageTooShortWritesNothing) {
-  SaveFixture f = testing::makeSaveFixture("Mighty Ducks");
-  f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
-  const SaveRun run = save(f);
-  EXPECT_EQ(run.result.outcome, SaveOutcome::ImageTooShort);
-  EXPECT_TRUE(run.changed.empty());
-  EXPECT_EQ(run.messages, std::vector<std::string>{
-                              "The ROM image is too short to hold this team's data. Nothing was saved."});
-}
-
-TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOne) {
+TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOrShortOne) {
   SaveFixture f = testing::makeSaveFixture("Capitals");
   SelectedTeam team = f.team;
   auto file = std::make_unique<testing::TempRomFile>(f.rom.bytes());
@@ -290,75 +280,69 @@ TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOne) {
   EXPECT_EQ(runSave(opener, team, f.input, messages).outcome, SaveOutcome::NotOpened);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"The ROM image could not be opened for writing (No such "
                                                      "file or directory). Nothing was saved."});
+
+  f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
+  const SaveRun shortRun = save(f);
+  EXPECT_EQ(shortRun.result.outcome, SaveOutcome::ImageTooShort);
+  EXPECT_TRUE(shortRun.changed.empty());
+  EXPECT_EQ(
+      shortRun.messages,
+      std::vector<std::string>{"The ROM image is too short to hold this team's data. Nothing was saved."});
 }
 
-}  // namespace
-}  // namespace quarven::save
-
-namespace quarven::save {
-namespace {
-
-// Name bytes outside the player-name set show as hex text. Saved unedited they go back as they
-// were, even when the hex text is made of letters ("B" for 0x0B, "AB" for 0xAB) or digits ("1B");
-// once the user edits the name, the text is what is written and must encode.
-TEST(SavePipeline, UneditedNamesWithBytesOutsideTheSetGoBackByteForByte) {
-  testing::SyntheticRom source;
-  source.playerNameBytes("Bruins", 0, {0x4A, 0x0B, 0x6F})
-      .playerNameBytes("Bruins", 1, {0xAB, 0x41})
-      .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F});
-  SaveFixture f = testing::makeSaveFixture("Bruins", false, source);
-  ASSERT_EQ(f.input.nameTexts[1], "ABA");
-  const SaveRun unedited = save(f);
-  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
-  EXPECT_TRUE(unedited.changed.empty());
-
-  f.input.nameTexts[2] = "J1Bo!";
-  const SaveRun refused = save(f);
-  EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
-  EXPECT_EQ(refused.opens, 0);
-
-  f.input.nameTexts[2] = "Jo";
-  const SaveRun edited = save(f);
-  EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
-  EXPECT_FALSE(edited.changed.empty());
-}
-
-// The same for the team name with team-name change on: bytes shown as hex text go back as stored.
-TEST(SavePipeline, UneditedTeamNameWithBytesOutsideTheSetGoesBackByteForByte) {
-  testing::SyntheticRom source;
-  source.teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53});
-  SaveFixture f = testing::makeSaveFixture("Bruins", true, source);
-  ASSERT_EQ(f.input.teamNameText, "BAB1BS");
-  const SaveRun unedited = save(f);
-  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
-  EXPECT_TRUE(unedited.changed.empty());
-
-  f.input.teamNameText = "BAB1BSX";
-  EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
-}
-
-}  // namespace
-}  // namespace quarven::save
-
-namespace quarven::save {
-namespace {
-
-// Abbreviation bytes outside the set show as hex text: 0x0C as "C", which would encode as 0x43.
-// Unedited, the field goes back as it was; edited, the typed letters are written.
-TEST(SavePipeline, UneditedAbbreviationWithBytesOutsideTheSetGoesBackByteForByte) {
-  for (const std::array<std::uint8_t, 3> field :
-       {std::array<std::uint8_t, 3>{'B', 'O', 0x0C}, {'B', 0x1B, 'S'}}) {
-    SaveFixture f =
-        testing::makeSaveFixture("Bruins", false, testing::SyntheticRom().abbrevBytes("Bruins", field));
+// Bytes outside a character set show as hex text, which would not encode back to them (0x0C shows
+// as "C", 0xAB as "AB"). Unedited, such a text goes back byte for byte; edited, it must encode.
+TEST(SavePipeline, UneditedTextsWithBytesOutsideTheSetGoBackByteForByte) {
+  struct Case {
+    const char* what;
+    testing::SyntheticRom source;
+    std::function<std::string&(SaveFixture&)> box;
+    std::string refused;   // an edit that cannot be saved
+    std::string accepted;  // one that can
+  };
+  using testing::SyntheticRom;
+  const Case cases[] = {
+      {"player name",
+       SyntheticRom()
+           .playerNameBytes("Bruins", 1, {0xAB, 0x41})
+           .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F}),
+       [](SaveFixture& f) -> std::string& { return f.input.nameTexts[2]; }, "J1Bo!", "Jo"},
+      {"team name", SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}),
+       [](SaveFixture& f) -> std::string& { return f.input.teamNameText; }, "BAB1BSX", "Bees"},
+      {"abbreviation", SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}),
+       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1", "xy"},
+      {"abbreviation that shows four characters", SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}),
+       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1B", "BS"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SaveFixture f = testing::makeSaveFixture("Bruins", true, c.source);
     const SaveRun unedited = save(f);
-    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << f.input.abbrevText;
-    EXPECT_TRUE(unedited.changed.empty()) << f.input.abbrevText;
+    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
+    EXPECT_TRUE(unedited.changed.empty());
 
-    f.input.abbrevText = "xy";
-    ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
-    const std::uint32_t b = f.row->abbrevOffset;
-    EXPECT_EQ((std::array{f.rom.bytes()[b], f.rom.bytes()[b + 1], f.rom.bytes()[b + 2]}),
-              (std::array<std::uint8_t, 3>{'X', 'Y', field[2]}));
+    c.box(f) = c.refused;
+    const SaveRun refused = save(f);
+    EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
+    EXPECT_EQ(refused.opens, 0);
+    c.box(f) = c.accepted;
+    const SaveRun edited = save(f);
+    EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
+    EXPECT_FALSE(edited.changed.empty());
+  }
+}
+
+// Only the typed letters are written: the third byte of the field keeps what it held, and an empty
+// box writes nothing.
+TEST(SavePipeline, AbbreviationWritesOnlyTheTypedLetters) {
+  SaveFixture f = testing::makeSaveFixture("Kings");
+  const std::uint32_t b = f.row->abbrevOffset;
+  for (const auto& [text, field] : {std::pair<std::string, std::string>{"x_", std::string("X\0K", 3)},
+                                    {"", std::string("X\0K", 3)},
+                                    {"la", "LAK"}}) {
+    f.input.abbrevText = text;
+    ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
+    EXPECT_EQ(std::string(f.rom.bytes().begin() + b, f.rom.bytes().begin() + b + 3), field) << text;
   }
 }
 
