@@ -146,37 +146,23 @@ TEST(SavePipeline, NumberTextsBecomeNumberBytes) {
   }
 }
 
-std::int64_t rosterBytes(const SaveFixture& f) {
-  std::int64_t total = 0;
-  for (int p = 0; p < f.row->playerCount; ++p) total += f.input.nameTexts[p].size() + 10;
-  return total;
-}
-
-// Pads row 0's name so the roster needs `bytes` more than its budget (at most 27 letters per name).
-void overBudgetBy(SaveFixture& f, std::int64_t bytes) {
-  std::int64_t missing = f.row->recordBudget + bytes - rosterBytes(f);
-  for (int p = 0; missing > 0; ++p) {
-    const std::int64_t add = std::min<std::int64_t>(missing, 27 - f.input.nameTexts[p].size());
-    f.input.nameTexts[p] += std::string(add, 'w');
-    missing -= add;
-  }
-  for (int p = 0; missing < 0; ++p) {
-    const std::int64_t cut = std::min<std::int64_t>(-missing, f.input.nameTexts[p].size());
-    f.input.nameTexts[p].resize(f.input.nameTexts[p].size() - cut);
-    missing += cut;
-  }
+// Names of 27 letters and less, so that the roster needs its record budget plus `excess` bytes.
+void rosterNeeds(SaveFixture& f, int excess) {
+  int letters = f.row->recordBudget + excess - 10 * f.row->playerCount;
+  for (int p = 0; p < f.row->playerCount; ++p, letters -= 27)
+    f.input.nameTexts[p].assign(static_cast<std::size_t>(std::clamp(letters, 0, 27)), 'w');
 }
 
 // Over the budget only the palettes and the team name are written, and the message comes while the
 // image is still open; every save counts from 0.
 TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
   SaveFixture f = testing::makeSaveFixture("Islanders", true);
-  overBudgetBy(f, 0);
+  rosterNeeds(f, 0);
   SaveRun run = save(f);
   EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
   EXPECT_EQ(run.result.playerletters, f.row->recordBudget);
 
-  overBudgetBy(f, 1);
+  rosterNeeds(f, 1);
   f.input.teamNameText = "Isles";
   f.input.sampleColours[0] = 0xE02000;  // word 0x7080
   f.input.abbrevText = "ZZZ";

@@ -176,7 +176,6 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   shown[24] = "77";
   const TeamLoadResult r = load(builder, "Bruins", {}, shown);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::LoadedRecordsUnreadable);
-  EXPECT_TRUE(r.loaded());
   EXPECT_EQ(r.message,
             "The player records of BOSTON BRUINS cannot be read: the record of roster row 4 has the length "
             "byte 0, which is no record length. The rows before it are shown; SAVE will not write this "
@@ -199,7 +198,6 @@ TEST(TeamLoad, TwentyNinthTerminatorStopsTheLoadUnlessItIsTheLastByteRead) {
   early.nameBlockByte(258, 0x00);
   const TeamLoadResult stopped = load(early, "Bruins", before);
   EXPECT_EQ(stopped.outcome, TeamLoadOutcome::StoppedByTerminator);
-  EXPECT_FALSE(stopped.loaded());
   EXPECT_TRUE(stopped.message.empty());
   EXPECT_EQ(stopped.state.teamname[28], std::string(10, ' '));
   SelectedTeam expected = before;
