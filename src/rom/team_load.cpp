@@ -110,7 +110,7 @@ void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& wa
   if (!result.state.recordsReadable)
     result.message = "The player records of " + std::string(row.fullName) +
                      " cannot be read: " + result.state.recordsProblem +
-                     ". The rows before it are shown; SAVE will not write this team's player records.";
+                     ". The rows before it are shown; SAVE will not write this team.";
 }
 
 void fillLines(TeamLoadResult& result, const TeamRow& row, const std::vector<std::uint8_t>& lines) {

@@ -176,10 +176,10 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   shown[24] = "77";
   const TeamLoadResult r = load(builder, "Bruins", {}, shown);
   ASSERT_EQ(r.outcome, TeamLoadOutcome::LoadedRecordsUnreadable);
-  EXPECT_EQ(r.message,
-            "The player records of BOSTON BRUINS cannot be read: the record of roster row 4 has the length "
-            "byte 0, which is no record length. The rows before it are shown; SAVE will not write this "
-            "team's player records.");
+  EXPECT_EQ(
+      r.message,
+      "The player records of BOSTON BRUINS cannot be read: the record of roster row 4 has the length "
+      "byte 0, which is no record length. The rows before it are shown; SAVE will not write this team.");
   EXPECT_FALSE(r.state.recordsReadable);
   ASSERT_EQ(r.rows.size(), 3u);
   EXPECT_EQ(r.rows[2].name, bruins.players[2].name);
