@@ -1,10 +1,9 @@
 #pragma once
 // The forms a uniform colour takes: the 16-bit colour word of the palette (red in bits 0-4, green in
-// bits 5-9, blue in bits 10-14), its colour text and word text, and the 24-bit display colour
-// 0x00BBGGRR that the figure boxes and swatches show.
+// bits 5-9, blue in bits 10-14), its colour text, and the 24-bit display colour 0x00BBGGRR that the
+// figure boxes and swatches show.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace quarven::colours {
@@ -12,19 +11,9 @@ namespace quarven::colours {
 // The x8 rule: each 5-bit component times 8 (0x7080 -> 0xE02000, 0x7FFF -> 0xF8F8F8). Bit 15 is ignored.
 std::uint32_t x8Colour(std::uint16_t word);
 
-// The word whose x8 colour this is; nothing for a colour with a channel that is not a multiple of 8
-// or with bits above 24.
-std::optional<std::uint16_t> wordOfX8(std::uint32_t displayColour);
-
 // Hex text of the low byte, then of the high byte, without leading zeros: 0x7080 -> "8070",
 // 0x2800 -> "028", 0x0000 -> "00". The key of the colour key table.
 std::string colourText(std::uint16_t word);
 std::string colourTextOfBytes(std::uint8_t low, std::uint8_t high);
-
-// Exactly four upper-case digits, low byte first: 0x7080 -> "8070", 0x000A -> "0A00".
-std::string wordText(std::uint16_t word);
-
-// The display colour in decimal digits: 0x00B0D0 -> "45264", black -> "0".
-std::string decimalColourText(std::uint32_t displayColour);
 
 }  // namespace quarven::colours

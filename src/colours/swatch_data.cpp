@@ -139,12 +139,6 @@ const std::vector<std::pair<int, std::uint32_t>>& swatchColourList() {
   return list;
 }
 
-std::optional<std::uint32_t> listedSwatchColour(int index) {
-  for (const auto& [listed, colour] : swatchColourList())
-    if (listed == index) return colour;
-  return std::nullopt;
-}
-
 std::string swatchToolTipText(std::uint32_t displayColour) {
   char text[16];
   std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(displayColour & 0xFFFFFF));

@@ -42,8 +42,6 @@ std::optional<TwipsRect> swatchRect(int index);
 
 // The colour list: each listed swatch with its colour, the HOME tab's then the AWAY tab's.
 const std::vector<std::pair<int, std::uint32_t>>& swatchColourList();
-// A swatch's colour in the list; nothing for an unlisted index.
-std::optional<std::uint32_t> listedSwatchColour(int index);
 
 // A swatch's tooltip: the colour's upper-case hex digits without leading zeros ("0" for black).
 std::string swatchToolTipText(std::uint32_t displayColour);

@@ -61,6 +61,13 @@ std::string hexText(std::uint8_t value) {
   return text;
 }
 
+std::optional<std::uint8_t> hexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
+  if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
+  if (c >= 'a' && c <= 'f') return static_cast<std::uint8_t>(c - 'a' + 10);
+  return std::nullopt;
+}
+
 std::string decodePlayerLetter(std::uint8_t value) {
   return decode(value, kPlayerSet);
 }
@@ -69,6 +76,12 @@ std::string decodeTeamLetter(std::uint8_t value) {
 }
 std::string decodeAbbrevLetter(std::uint8_t value) {
   return decode(value, kAbbrevSet);
+}
+
+std::string decodeAbbreviation(std::span<const std::uint8_t> field) {
+  std::string text;
+  for (const std::uint8_t b : field) text += decodeAbbrevLetter(b);
+  return text;
 }
 
 std::optional<std::uint8_t> encodePlayerLetter(std::string_view c) {

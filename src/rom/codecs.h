@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,8 @@ namespace quarven::codec {
 
 // A byte as one or two upper-case hexadecimal digits without a leading zero ("0", "5", "1B").
 std::string hexText(std::uint8_t value);
+// The value of a hexadecimal digit of either case; nothing for any other character.
+std::optional<std::uint8_t> hexDigitValue(char c);
 
 // Decoders: the character for a byte of the set, otherwise the byte's hex text.
 // changeplayerletter: A-Z . space a-z '
@@ -21,6 +24,8 @@ std::string decodePlayerLetter(std::uint8_t value);
 std::string decodeTeamLetter(std::uint8_t value);
 // fillteamabbrev, one letter: A-Z, and back what the abbreviation encoder writes (. space, 0x00 as "_")
 std::string decodeAbbrevLetter(std::uint8_t value);
+// The abbreviation field as the abbreviation box shows it: its bytes decoded and joined.
+std::string decodeAbbreviation(std::span<const std::uint8_t> field);
 
 // Encoders: the byte for a text that is exactly one character of the set; nothing otherwise
 // (a character outside the set, an empty text, two or more characters).

@@ -8,14 +8,6 @@ namespace {
 
 constexpr std::size_t kHexWidth = 8;
 
-// The value of a hex digit of either case, nothing for any other character.
-std::optional<std::uint32_t> hexDigit(char c) {
-  if (c >= '0' && c <= '9') return static_cast<std::uint32_t>(c - '0');
-  if (c >= 'A' && c <= 'F') return static_cast<std::uint32_t>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f') return static_cast<std::uint32_t>(c - 'a' + 10);
-  return std::nullopt;
-}
-
 bool hasHexPrefix(std::string_view text) {
   return text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h');
 }
@@ -31,7 +23,7 @@ std::uint32_t ConvertHex(std::string_view H) {
   if (digits.size() > kHexWidth) digits = digits.substr(digits.size() - kHexWidth);
   std::uint32_t value = 0;
   for (const char c : digits) {
-    const auto digit = hexDigit(c);
+    const auto digit = codec::hexDigitValue(c);
     if (!digit) return 0;
     value = value << 4 | *digit;
   }
@@ -41,7 +33,7 @@ std::uint32_t ConvertHex(std::string_view H) {
 std::int32_t HextoDec(std::string_view HexNum, Messenger& messenger) {
   std::uint64_t value = 0;
   for (const char c : HexNum) {
-    const auto digit = hexDigit(c);
+    const auto digit = codec::hexDigitValue(c);
     if (!digit || value > 0x0FFFFFFF) {  // not a digit, or the value no longer fits 32 bits
       messenger.show(UserMessage{codec::upperCaseAscii(HexNum) + " is Not a valid hexadecimal number",
                                  "Hex_to_Dec", UserMessage::Icon::Critical});

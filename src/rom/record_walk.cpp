@@ -6,11 +6,17 @@
 
 namespace quarven {
 
+namespace {
+
+// Span of a record from the low byte L of its length word: 1 for L = 1, L + 2 for L = 2 to 29,
+// 0 for the bytes that are no record length (0 and 30 to 255).
 int recordSpan(std::uint8_t lengthByte) {
   if (lengthByte == 1) return 1;
   if (lengthByte >= 2 && lengthByte <= 29) return lengthByte + 2;
   return 0;
 }
+
+}  // namespace
 
 RecordWalk walkRecords(std::span<const std::uint8_t> area, int playerCount) {
   RecordWalk walk;

@@ -31,10 +31,6 @@ struct RecordWalk {
   std::uint8_t stoppedLength = 0;  // its length byte, when there was one
 };
 
-// Span of a record from the low byte L of its length word: 1 for L = 1, L + 2 for L = 2 to 29,
-// 0 for the bytes that are no record length (0 and 30 to 255).
-int recordSpan(std::uint8_t lengthByte);
-
 // Walks playerCount records over `area` (the bytes from F; only its first 601 are used).
 RecordWalk walkRecords(std::span<const std::uint8_t> area, int playerCount);
 

@@ -43,7 +43,9 @@ std::unique_ptr<FileRom> FileRom::open(const std::string& path, Mode mode, std::
   return std::unique_ptr<FileRom>(new FileRom(fd, static_cast<std::size_t>(st.st_size)));
 }
 
-FileRom::~FileRom() { ::close(fd_); }
+FileRom::~FileRom() {
+  ::close(fd_);
+}
 
 bool FileRom::read(std::uint32_t offset, std::span<std::uint8_t> out) {
   if (!inRange(size_, offset, out.size())) return false;

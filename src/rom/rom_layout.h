@@ -33,17 +33,29 @@ inline constexpr int kCarriedBytes = 7;
 inline constexpr int kRecordOverhead = 10;  // length word, number byte, carried bytes
 inline constexpr int kAbbrevFieldSize = 3;
 
-inline constexpr std::uint32_t awayPalette(int teamIndex) { return kAwayPaletteBase + kPaletteSize * teamIndex; }
-inline constexpr std::uint32_t homePalette(int teamIndex) { return kHomePaletteBase + kPaletteSize * teamIndex; }
+inline constexpr std::uint32_t awayPalette(int teamIndex) {
+  return kAwayPaletteBase + kPaletteSize * teamIndex;
+}
+inline constexpr std::uint32_t homePalette(int teamIndex) {
+  return kHomePaletteBase + kPaletteSize * teamIndex;
+}
 // Low byte of colour slot s within a palette; the high byte follows it.
-inline constexpr std::uint32_t slotByte(int slot) { return 2 * kSlotPaletteWord[slot]; }
-inline constexpr std::uint32_t lineTable(std::uint32_t firstRecord) { return firstRecord - kLineTableSize; }
+inline constexpr std::uint32_t slotByte(int slot) {
+  return 2 * kSlotPaletteWord[slot];
+}
+inline constexpr std::uint32_t lineTable(std::uint32_t firstRecord) {
+  return firstRecord - kLineTableSize;
+}
 // Entry byte j (1..5, or 1..4 for entries 5 and 6) of line entry e.
 inline constexpr std::uint32_t lineSlot(std::uint32_t firstRecord, int entry, int j) {
   return firstRecord - kLineTableSize + kLineEntrySize * entry + j;
 }
 // Box index k of a line's box array shows entry byte slots - k (box 0 is RW, or C on a four-slot line).
-inline constexpr int lineEntryByteOfBox(int line, int box) { return kLineSlots[line] - box; }
-inline constexpr std::uint32_t pointerLowByte(int teamIndex) { return kTeamNamePointerOffset + 2 * teamIndex; }
+inline constexpr int lineEntryByteOfBox(int line, int box) {
+  return kLineSlots[line] - box;
+}
+inline constexpr std::uint32_t pointerLowByte(int teamIndex) {
+  return kTeamNamePointerOffset + 2 * teamIndex;
+}
 
 }  // namespace quarven::layout

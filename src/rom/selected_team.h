@@ -23,6 +23,9 @@ struct SelectedTeam {
   std::uint32_t homecoloraddress = 0;  // file offset of the home palette
   std::uint32_t awaycoloraddress = 0;  // file offset of the away palette
   std::uint32_t abbrevaddress = 0;     // file offset B of the abbreviation field
+  // The abbreviation field as read, so an abbreviation the user did not edit goes back byte for
+  // byte (a byte outside the set shows as hex text, which would not encode back to it).
+  std::array<std::uint8_t, layout::kAbbrevFieldSize> abbrevBytes{};
 
   // Team names 0..27 of the team-name block (28: what followed the 28th terminator), as text, and
   // the bytes each was read from, so names the user did not edit go back byte for byte.
@@ -38,8 +41,8 @@ struct SelectedTeam {
   // playerextra[j][row]: carried byte j + 1 (playerextra1..playerextra7) of roster row `row`.
   std::array<std::array<std::uint8_t, layout::kMaxPlayers>, layout::kCarriedBytes> playerextra{};
 
-  // False when the record walk at load met a record it could not read; SAVE then refuses to write
-  // this team's player records. `recordsProblem` says which row and why.
+  // False when the record walk at load met a record it could not read; SAVE then refuses the team,
+  // as it could not write back what it could not read. `recordsProblem` says which row and why.
   bool recordsReadable = true;
   std::string recordsProblem;
 

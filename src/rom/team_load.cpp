@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "colours/colour_model.h"
 #include "rom/codecs.h"
 #include "rom/record_walk.h"
 #include "rom/team_name_block.h"
@@ -60,20 +61,19 @@ TeamLoadResult unknownTeam(std::string_view key, const SelectedTeam& state) {
   return unchanged(TeamLoadOutcome::Failed, state, "There is no team \"" + std::string(key) + "\".");
 }
 
-std::string recordsMessage(const TeamRow& row, const RecordWalk& walk) {
-  std::string text = "The player records of " + std::string(row.fullName) +
-                     " cannot be read from roster row " + std::to_string(walk.stoppedRow + 1) + " on: ";
-  text += walk.stop == RecordWalk::Stop::BadLengthByte
-              ? "its length byte " + std::to_string(walk.stoppedLength) + " is no record length."
-              : "its record would run past the team's record area.";
-  return text + " The rows before it are shown; SAVE will not write this team's player records.";
+// What stopped the record walk, for the load's message and for SAVE's refusal.
+std::string recordsProblem(const RecordWalk& walk) {
+  const std::string record = "the record of roster row " + std::to_string(walk.stoppedRow + 1);
+  return walk.stop == RecordWalk::Stop::BadLengthByte
+             ? record + " has the length byte " + std::to_string(walk.stoppedLength) +
+                   ", which is no record length"
+             : record + " would run past the team's record area";
 }
 
 std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette) {
   std::array<std::string, layout::kColourSlots> texts;
   for (int s = 0; s < layout::kColourSlots; ++s)
-    texts[s] =
-        codec::hexText(palette[layout::slotByte(s)]) + codec::hexText(palette[layout::slotByte(s) + 1]);
+    texts[s] = colours::colourTextOfBytes(palette[layout::slotByte(s)], palette[layout::slotByte(s) + 1]);
   return texts;
 }
 
@@ -106,7 +106,11 @@ void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& wa
     for (int j = 0; j < layout::kCarriedBytes; ++j) result.state.playerextra[j][i] = record.carried[j];
   }
   result.state.recordsReadable = walk.stop == RecordWalk::Stop::None;
-  result.state.recordsProblem = result.state.recordsReadable ? std::string() : recordsMessage(row, walk);
+  result.state.recordsProblem = result.state.recordsReadable ? std::string() : recordsProblem(walk);
+  if (!result.state.recordsReadable)
+    result.message = "The player records of " + std::string(row.fullName) +
+                     " cannot be read: " + result.state.recordsProblem +
+                     ". The rows before it are shown; SAVE will not write this team.";
 }
 
 void fillLines(TeamLoadResult& result, const TeamRow& row, const std::vector<std::uint8_t>& lines) {
@@ -142,12 +146,12 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
   fillRoster(result, *row, walk, shownNumbers);
   fillLines(result, *row, bytes.lines);
-  for (const std::uint8_t b : bytes.abbrev) result.abbreviation += codec::decodeAbbrevLetter(b);
+  std::copy_n(bytes.abbrev.begin(), layout::kAbbrevFieldSize, result.state.abbrevBytes.begin());
+  result.abbreviation = codec::decodeAbbreviation(bytes.abbrev);
   result.homecolortext = colourTexts(bytes.home);
   result.awaycolortext = colourTexts(bytes.away);
   result.outcome =
       result.state.recordsReadable ? TeamLoadOutcome::Loaded : TeamLoadOutcome::LoadedRecordsUnreadable;
-  result.message = result.state.recordsProblem;
   return result;
 }
 

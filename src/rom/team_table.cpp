@@ -37,7 +37,9 @@ constexpr std::array<TeamRow, 28> kTeams = {{
 }};
 }  // namespace
 
-const std::array<TeamRow, 28>& teamTable() { return kTeams; }
+const std::array<TeamRow, 28>& teamTable() {
+  return kTeams;
+}
 
 const TeamRow* findTeamByKey(std::string_view key) {
   const auto it = std::find_if(kTeams.begin(), kTeams.end(), [&](const TeamRow& r) { return r.key == key; });

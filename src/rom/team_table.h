@@ -13,10 +13,10 @@ struct TeamRow {
   std::string_view fullName;  // banner caption; the save side finds the team's name slot by it
   int index;                  // 0..27: clubs by city, then East and West all stars
   int playerCount;
-  int recordBudget;           // bytes for the player records, without the end marker
-  std::uint32_t firstRecord;  // F: file offset of the first player record
-  std::uint32_t abbrevOffset; // B
-  int abbrevLength;           // 2 or 3
+  int recordBudget;            // bytes for the player records, without the end marker
+  std::uint32_t firstRecord;   // F: file offset of the first player record
+  std::uint32_t abbrevOffset;  // B
+  int abbrevLength;            // 2 or 3
 };
 
 // The rows in the order in which a key is looked up.

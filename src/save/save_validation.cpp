@@ -12,6 +12,11 @@ namespace quarven::save {
 
 namespace {
 
+// Number of roster rows of the selected team, kept within the grid.
+int rosterRows(const SelectedTeam& team) {
+  return std::clamp<int>(team.playercount, 0, layout::kMaxPlayers);
+}
+
 // A character as a message shows it: quoted, or by its code when it cannot be seen.
 std::string shown(const std::string& character) {
   const auto c = static_cast<unsigned char>(character.empty() ? 0 : character[0]);
@@ -23,19 +28,12 @@ std::string rowName(int row) {
   return "Player row " + std::to_string(row + 1);
 }
 
-std::optional<int> hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return std::nullopt;
-}
-
 // A jersey number text: one or two hexadecimal digits, read as a hexadecimal number (12 gives 0x12).
 std::optional<std::uint8_t> numberByte(std::string_view text) {
   if (text.empty() || text.size() > 2) return std::nullopt;
   int value = 0;
   for (char c : text) {
-    const auto digit = hexDigit(c);
+    const auto digit = codec::hexDigitValue(c);
     if (!digit) return std::nullopt;
     value = value * 16 + *digit;
   }
@@ -87,8 +85,14 @@ std::optional<std::string> checkLines(const SelectedTeam& team, const SaveInput&
   return std::nullopt;
 }
 
-std::optional<std::string> checkAbbreviation(const SaveInput& input, SavePlan& plan) {
+std::optional<std::string> checkAbbreviation(const SelectedTeam& team, const SaveInput& input,
+                                             SavePlan& plan) {
   if (!input.abbrevChangeOn) return std::nullopt;
+  if (input.abbrevText == codec::decodeAbbreviation(team.abbrevBytes)) {
+    // Unedited: the bytes it was read from, also those shown as hex text.
+    plan.abbrevLetters.assign(team.abbrevBytes.begin(), team.abbrevBytes.end());
+    return std::nullopt;
+  }
   const std::size_t length = codec::characterCount(input.abbrevText);
   if (length > layout::kAbbrevFieldSize)
     return "The abbreviation \"" + input.abbrevText + "\" has " + std::to_string(length) +
@@ -127,10 +131,6 @@ std::optional<std::string> checkColours(const SlotWordLookup& slotWords, SavePla
 
 }  // namespace
 
-int rosterRows(const SelectedTeam& team) {
-  return std::clamp<int>(team.playercount, 0, layout::kMaxPlayers);
-}
-
 std::optional<std::string> checkTeamNameLength(std::string_view text) {
   if (text.empty()) return kTeamNameEmpty;
   if (codec::characterCount(text) > kMaxTeamNameLength) return kTeamNameTooLong;
@@ -143,15 +143,19 @@ PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const S
     result.problem = "Load a team before saving.";
     return result;
   }
+  if (!team.recordsReadable) {
+    // Checked first: the rows the load could not read are empty and would be reported instead.
+    result.problem = "The player records of " + team.fullName +
+                     " could not be read when the team was loaded (" + team.recordsProblem +
+                     "), so this team cannot be saved.";
+    return result;
+  }
   SavePlan plan;
   std::optional<std::string> problem = checkPlayers(team, input, plan);
   if (!problem) problem = checkLines(team, input, plan);
-  if (!problem) problem = checkAbbreviation(input, plan);
+  if (!problem) problem = checkAbbreviation(team, input, plan);
   if (!problem) problem = checkTeamNameCharacters(team, input);
   if (!problem) problem = checkColours(slotWords, plan);
-  if (!problem && !team.recordsReadable)
-    problem = "This team's player records could not be read when it was loaded (" + team.recordsProblem +
-              "), so its players cannot be saved.";
   if (problem)
     result.problem = std::move(*problem);
   else

@@ -29,11 +29,8 @@ struct PlanResult {
 };
 
 // Checks every text the save will encode and turns the window's contents into bytes. The first
-// problem is reported in this order: player rows top to bottom (name, then number), lines,
-// abbreviation, team-name characters, colours, then a roster that could not be read at load.
+// problem is reported in this order: a roster that could not be read at load, player rows top to
+// bottom (name, then number), lines, abbreviation, team-name characters, colours.
 PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const SlotWordLookup& slotWords);
-
-// Number of roster rows of the selected team, kept within the grid.
-int rosterRows(const SelectedTeam& team);
 
 }  // namespace quarven::save

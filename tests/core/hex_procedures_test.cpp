@@ -5,15 +5,12 @@
 #include <tuple>
 #include <vector>
 
+#include "save_fixture.h"
+
 namespace quarven {
 namespace {
 
-class RecordingMessenger : public Messenger {
- public:
-  using Messenger::show;
-  void show(const UserMessage& message) override { messages.push_back(message); }
-  std::vector<UserMessage> messages;
-};
+using testing::RecordingMessenger;
 
 // changeletter decodes like the player-name decoder; fixhex pads only the zero byte.
 TEST(HexProcedures, ChangeletterAndFixhex) {
@@ -49,16 +46,16 @@ TEST(HexProcedures, HextoDecValues) {
       {"000000001F", 31},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(HextoDec(text, messenger), value) << "[" << text << "]";
-  EXPECT_TRUE(messenger.messages.empty());
+  EXPECT_TRUE(messenger.texts.empty());
 }
 
 TEST(HexProcedures, HextoDecRefusesTextThatIsNoHexNumber) {
   for (const std::string_view text : {"1g", "&H1A", " 1", "100000000", "zz9"}) {
     RecordingMessenger messenger;
     EXPECT_EQ(HextoDec(text, messenger), 0) << text;
-    ASSERT_EQ(messenger.messages.size(), 1u) << text;
-    EXPECT_EQ(messenger.messages[0].title, "Hex_to_Dec");
-    EXPECT_TRUE(text != "1g" || messenger.messages[0].text == "1G is Not a valid hexadecimal number");
+    ASSERT_EQ(messenger.titles, std::vector<std::string>{"Hex_to_Dec"}) << text;
+    EXPECT_EQ(messenger.icons[0], UserMessage::Icon::Critical);
+    EXPECT_TRUE(text != "1g" || messenger.texts[0] == "1G is Not a valid hexadecimal number");
   }
 }
 

@@ -146,37 +146,23 @@ TEST(SavePipeline, NumberTextsBecomeNumberBytes) {
   }
 }
 
-std::int64_t rosterBytes(const SaveFixture& f) {
-  std::int64_t total = 0;
-  for (int p = 0; p < f.row->playerCount; ++p) total += f.input.nameTexts[p].size() + 10;
-  return total;
-}
-
-// Pads row 0's name so the roster needs `bytes` more than its budget (at most 27 letters per name).
-void overBudgetBy(SaveFixture& f, std::int64_t bytes) {
-  std::int64_t missing = f.row->recordBudget + bytes - rosterBytes(f);
-  for (int p = 0; missing > 0; ++p) {
-    const std::int64_t add = std::min<std::int64_t>(missing, 27 - f.input.nameTexts[p].size());
-    f.input.nameTexts[p] += std::string(add, 'w');
-    missing -= add;
-  }
-  for (int p = 0; missing < 0; ++p) {
-    const std::int64_t cut = std::min<std::int64_t>(-missing, f.input.nameTexts[p].size());
-    f.input.nameTexts[p].resize(f.input.nameTexts[p].size() - cut);
-    missing += cut;
-  }
+// Names of 27 letters and less, so that the roster needs its record budget plus `excess` bytes.
+void rosterNeeds(SaveFixture& f, int excess) {
+  int letters = f.row->recordBudget + excess - 10 * f.row->playerCount;
+  for (int p = 0; p < f.row->playerCount; ++p, letters -= 27)
+    f.input.nameTexts[p].assign(static_cast<std::size_t>(std::clamp(letters, 0, 27)), 'w');
 }
 
 // Over the budget only the palettes and the team name are written, and the message comes while the
 // image is still open; every save counts from 0.
 TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
   SaveFixture f = testing::makeSaveFixture("Islanders", true);
-  overBudgetBy(f, 0);
+  rosterNeeds(f, 0);
   SaveRun run = save(f);
   EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
   EXPECT_EQ(run.result.playerletters, f.row->recordBudget);
 
-  overBudgetBy(f, 1);
+  rosterNeeds(f, 1);
   f.input.teamNameText = "Isles";
   f.input.sampleColours[0] = 0xE02000;  // word 0x7080
   f.input.abbrevText = "ZZZ";
@@ -264,17 +250,7 @@ TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
   }
 }
 
-TEST(SavePipeline, ImageTooShortWritesNothing) {
-  SaveFixture f = testing::makeSaveFixture("Mighty Ducks");
-  f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
-  const SaveRun run = save(f);
-  EXPECT_EQ(run.result.outcome, SaveOutcome::ImageTooShort);
-  EXPECT_TRUE(run.changed.empty());
-  EXPECT_EQ(run.messages, std::vector<std::string>{
-                              "The ROM image is too short to hold this team's data. Nothing was saved."});
-}
-
-TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOne) {
+TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOrShortOne) {
   SaveFixture f = testing::makeSaveFixture("Capitals");
   SelectedTeam team = f.team;
   auto file = std::make_unique<testing::TempRomFile>(f.rom.bytes());
@@ -290,51 +266,70 @@ TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOne) {
   EXPECT_EQ(runSave(opener, team, f.input, messages).outcome, SaveOutcome::NotOpened);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"The ROM image could not be opened for writing (No such "
                                                      "file or directory). Nothing was saved."});
+
+  f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
+  const SaveRun shortRun = save(f);
+  EXPECT_EQ(shortRun.result.outcome, SaveOutcome::ImageTooShort);
+  EXPECT_TRUE(shortRun.changed.empty());
+  EXPECT_EQ(
+      shortRun.messages,
+      std::vector<std::string>{"The ROM image is too short to hold this team's data. Nothing was saved."});
 }
 
-}  // namespace
-}  // namespace quarven::save
+// Bytes outside a character set show as hex text, which would not encode back to them (0x0C shows
+// as "C", 0xAB as "AB"). Unedited, such a text goes back byte for byte; edited, it must encode.
+TEST(SavePipeline, UneditedTextsWithBytesOutsideTheSetGoBackByteForByte) {
+  struct Case {
+    const char* what;
+    testing::SyntheticRom source;
+    std::function<std::string&(SaveFixture&)> box;
+    std::string refused;   // an edit that cannot be saved
+    std::string accepted;  // one that can
+  };
+  using testing::SyntheticRom;
+  const Case cases[] = {
+      {"player name",
+       SyntheticRom()
+           .playerNameBytes("Bruins", 1, {0xAB, 0x41})
+           .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F}),
+       [](SaveFixture& f) -> std::string& { return f.input.nameTexts[2]; }, "J1Bo!", "Jo"},
+      {"team name", SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}),
+       [](SaveFixture& f) -> std::string& { return f.input.teamNameText; }, "BAB1BSX", "Bees"},
+      {"abbreviation", SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}),
+       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1", "xy"},
+      {"abbreviation that shows four characters", SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}),
+       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1B", "BS"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SaveFixture f = testing::makeSaveFixture("Bruins", true, c.source);
+    const SaveRun unedited = save(f);
+    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
+    EXPECT_TRUE(unedited.changed.empty());
 
-namespace quarven::save {
-namespace {
-
-// Name bytes outside the player-name set show as hex text. Saved unedited they go back as they
-// were, even when the hex text is made of letters ("B" for 0x0B, "AB" for 0xAB) or digits ("1B");
-// once the user edits the name, the text is what is written and must encode.
-TEST(SavePipeline, UneditedNamesWithBytesOutsideTheSetGoBackByteForByte) {
-  testing::SyntheticRom source;
-  source.playerNameBytes("Bruins", 0, {0x4A, 0x0B, 0x6F})
-      .playerNameBytes("Bruins", 1, {0xAB, 0x41})
-      .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F});
-  SaveFixture f = testing::makeSaveFixture("Bruins", false, source);
-  ASSERT_EQ(f.input.nameTexts[1], "ABA");
-  const SaveRun unedited = save(f);
-  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
-  EXPECT_TRUE(unedited.changed.empty());
-
-  f.input.nameTexts[2] = "J1Bo!";
-  const SaveRun refused = save(f);
-  EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
-  EXPECT_EQ(refused.opens, 0);
-
-  f.input.nameTexts[2] = "Jo";
-  const SaveRun edited = save(f);
-  EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
-  EXPECT_FALSE(edited.changed.empty());
+    c.box(f) = c.refused;
+    const SaveRun refused = save(f);
+    EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
+    EXPECT_EQ(refused.opens, 0);
+    c.box(f) = c.accepted;
+    const SaveRun edited = save(f);
+    EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
+    EXPECT_FALSE(edited.changed.empty());
+  }
 }
 
-// The same for the team name with team-name change on: bytes shown as hex text go back as stored.
-TEST(SavePipeline, UneditedTeamNameWithBytesOutsideTheSetGoesBackByteForByte) {
-  testing::SyntheticRom source;
-  source.teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53});
-  SaveFixture f = testing::makeSaveFixture("Bruins", true, source);
-  ASSERT_EQ(f.input.teamNameText, "BAB1BS");
-  const SaveRun unedited = save(f);
-  EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
-  EXPECT_TRUE(unedited.changed.empty());
-
-  f.input.teamNameText = "BAB1BSX";
-  EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
+// Only the typed letters are written: the third byte of the field keeps what it held, and an empty
+// box writes nothing.
+TEST(SavePipeline, AbbreviationWritesOnlyTheTypedLetters) {
+  SaveFixture f = testing::makeSaveFixture("Kings");
+  const std::uint32_t b = f.row->abbrevOffset;
+  for (const auto& [text, field] : {std::pair<std::string, std::string>{"x_", std::string("X\0K", 3)},
+                                    {"", std::string("X\0K", 3)},
+                                    {"la", "LAK"}}) {
+    f.input.abbrevText = text;
+    ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
+    EXPECT_EQ(std::string(f.rom.bytes().begin() + b, f.rom.bytes().begin() + b + 3), field) << text;
+  }
 }
 
 }  // namespace

@@ -41,15 +41,5 @@ TEST(TeamTable, TeamDataAreasDoNotOverlapAndLeaveRoomBeforeTheAbbreviation) {
   for (std::size_t i = 1; i < areas.size(); ++i) EXPECT_LT(areas[i - 1].second, areas[i].first);
 }
 
-TEST(TeamTable, PalettesLineTableAndLineSlotsLieWhereTheLayoutSays) {
-  EXPECT_EQ(layout::lineTable(0xE6DA4), 0xE6D6Cu);
-  EXPECT_EQ(layout::awayPalette(5), 0xB4C70u);
-  EXPECT_EQ(layout::homePalette(27), 0xB52B0u);
-  EXPECT_EQ(layout::lineSlot(0xE6DA4, 6, 4), 0xE6DA4u - 4);
-  EXPECT_EQ(layout::lineSlot(0xE6DA4, 0, 1), 0xE6DA4u - 55);
-  EXPECT_EQ(layout::lineEntryByteOfBox(0, 4), 1);  // LD box of a five-slot line
-  EXPECT_EQ(layout::lineEntryByteOfBox(6, 0), 4);  // C box of a penalty-kill line
-}
-
 }  // namespace
 }  // namespace quarven

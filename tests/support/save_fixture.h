@@ -47,10 +47,12 @@ class RecordingMessenger : public Messenger {
   void show(const UserMessage& message) override {
     texts.push_back(message.text);
     titles.push_back(message.title);
+    icons.push_back(message.icon);
     if (onShow) onShow(message);
   }
   std::vector<std::string> texts;
   std::vector<std::string> titles;
+  std::vector<UserMessage::Icon> icons;
   std::function<void(const UserMessage&)> onShow;
 };
 

@@ -9,6 +9,7 @@
 #include "rom/codecs.h"
 #include "rom/rom_layout.h"
 #include "rom/team_table.h"
+#include "save/text_encoding.h"
 
 namespace quarven::testing {
 
@@ -54,15 +55,12 @@ std::string decodeAll(const std::vector<std::uint8_t>& bytes, Decoder decode) {
   return text;
 }
 
-template <typename Encoder>
-std::vector<std::uint8_t> encodeAll(std::string_view text, Encoder encode, const char* what) {
-  std::vector<std::uint8_t> bytes;
-  for (const std::string& c : codec::splitCharacters(text)) {
-    const auto b = encode(c);
-    if (!b) throw std::invalid_argument(std::string("character outside the ") + what + " set: " + c);
-    bytes.push_back(*b);
-  }
-  return bytes;
+std::vector<std::uint8_t> encodeAll(std::string_view text, save::LetterEncoder encode, const char* what) {
+  save::EncodedText encoded = save::encodeText(text, encode);
+  if (encoded.badCharacter)
+    throw std::invalid_argument(std::string("character outside the ") + what +
+                                " set: " + *encoded.badCharacter);
+  return std::move(encoded.bytes);
 }
 
 void setPlayerName(PlayerContent& p, std::vector<std::uint8_t> bytes) {
@@ -185,11 +183,6 @@ const std::vector<std::uint16_t>& builderColourWords() {
                                                    0x7C84, 0x0000, 0x7BDD, 0x000F, 0x0139, 0x5294,
                                                    0x3C00, 0x6F7B, 0x0178, 0x4E73};
   return words;
-}
-
-std::string colourText(std::uint16_t word) {
-  return codec::hexText(static_cast<std::uint8_t>(word & 0xFF)) +
-         codec::hexText(static_cast<std::uint8_t>(word >> 8));
 }
 
 std::vector<std::uint8_t> noiseImage(std::size_t size, std::uint64_t seed) {

@@ -35,6 +35,7 @@
 #include <utility>
 #include <vector>
 
+#include "colours/colour_model.h"
 #include "rom/rom_image.h"
 
 namespace quarven::testing {
@@ -68,7 +69,7 @@ struct TeamContent {
 // The colour words the builder draws slots from.
 const std::vector<std::uint16_t>& builderColourWords();
 // Colour text of a word: hex text of the low byte, then of the high byte (0x7080 gives "8070").
-std::string colourText(std::uint16_t word);
+using colours::colourText;
 // An image of pure noise, for "any file" tests.
 std::vector<std::uint8_t> noiseImage(std::size_t size, std::uint64_t seed);
 // Offsets at which two images differ (the shorter one's missing tail counts as different).
