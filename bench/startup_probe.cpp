@@ -1,7 +1,8 @@
 // Measures how long a program takes to show its window on an X display: starts it, watches the
 // root window for top-level windows being mapped, and stops the clock when one with the awaited
 // title is. Windows named with --cancel are answered with the Escape key as soon as they map (the
-// open dialog the editor shows before its window). Prints one line per run, then the median.
+// open dialog the editor shows before its window). Prints one line per run, then the medians of
+// the first window and of the awaited one.
 //
 //   startup_probe [--until TITLE] [--cancel TITLE]... [--runs N] [--timeout SECONDS] -- PROGRAM [ARGS]
 
@@ -177,7 +178,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no X display (set DISPLAY)\n");
     return 2;
   }
-  std::vector<double> untilMs;
+  std::vector<double> firstMs, untilMs;
   for (int run = 0; run < options->runs; ++run) {
     const auto times = runOnce(display, *options);
     if (!times) {
@@ -187,10 +188,15 @@ int main(int argc, char** argv) {
     }
     std::printf("run %d: first window %.1f ms, \"%s\" %.1f ms\n", run + 1, times->firstMapMs,
                 options->until.c_str(), times->untilMs);
+    firstMs.push_back(times->firstMapMs);
     untilMs.push_back(times->untilMs);
   }
-  std::sort(untilMs.begin(), untilMs.end());
-  std::printf("median %.1f ms\n", untilMs[untilMs.size() / 2]);
+  const auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+  };
+  std::printf("median: first window %.1f ms, \"%s\" %.1f ms\n", median(firstMs), options->until.c_str(),
+              median(untilMs));
   XCloseDisplay(display);
   return 0;
 }

@@ -1,10 +1,13 @@
 #include <QApplication>
 
+#include "platform/desktop_style.h"
 #include "ui/form1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  quarven::ui::Form1 window;
+  quarven::platform::installDesktopStyle(app);
+  // The open dialog comes first; the editing panel is made once it is answered.
+  quarven::ui::Form1 window(quarven::ui::Form1::PanelBuild::AfterOpenDialog);
   window.Form_Load();  // the open dialog and its message come before the window
   window.show();
   return app.exec();

@@ -87,7 +87,7 @@ QPixmap rinkScene() {
   p.drawEllipse(QPointF(cx - 30, cy - 18), 4, 4);
   p.end();
 
-  return QPixmap::fromImage(image.convertToFormat(QImage::Format_Indexed8));
+  return QPixmap::fromImage(std::move(image));
 }
 
 }  // namespace quarven::ui

@@ -21,20 +21,10 @@ namespace {
 constexpr std::uint32_t kBackground = 0x808080;  // grey
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(PanelBuild panelBuild) {
   buildWindow();
   buildMenus();
-  buildPlayerGrid();
-  buildLineGrid();
-  buildAbbreviationBox();
-  buildSaveButton();
-  buildToolbar();
-  buildUniformTabs();
-  buildTeamNameBox();
-  buildHelpBox();
-  buildLabels();
-  orderTabStops();
-  connectFocusHandlers();
+  if (panelBuild == PanelBuild::WithWindow) buildPanel();
   setOuterWidth(kOuterWidth);
 
   // Centred on the screen.
@@ -47,6 +37,22 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 Form1::~Form1() = default;
 
+void Form1::buildPanel() {
+  if (panelBuilt_) return;
+  panelBuilt_ = true;
+  buildPlayerGrid();
+  buildLineGrid();
+  buildAbbreviationBox();
+  buildSaveButton();
+  buildToolbar();
+  buildUniformTabs();
+  buildTeamNameBox();
+  buildHelpBox();
+  buildLabels();
+  orderTabStops();
+  connectFocusHandlers();
+}
+
 void Form1::buildWindow() {
   setWindowTitle(QStringLiteral("QUARVEN EDITOR"));
   setWindowIcon(editorIcon());
@@ -54,7 +60,7 @@ void Form1::buildWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(arialBold(9.75));
-  client_ = new ClientArea(platform::displayColour(kBackground), rinkScene(), this);
+  client_ = new ClientArea(platform::displayColour(kBackground), rinkScene, this);
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -53,7 +53,11 @@ class Form1 : public QMainWindow {
   static constexpr int kBorderTwips = 90;
   static constexpr int kClientHeight = 8475;
 
-  explicit Form1(QWidget* parent = nullptr);
+  // When the editing panel (everything below the menu bar but the background) is made: with the
+  // window, or by the load event once its open dialog has been answered, so that the dialog
+  // appears sooner. The panel is hidden until an image is accepted either way.
+  enum class PanelBuild { WithWindow, AfterOpenDialog };
+  explicit Form1(PanelBuild panelBuild = PanelBuild::WithWindow);
   ~Form1() override;
 
   // --- Controls ---
@@ -148,6 +152,7 @@ class Form1 : public QMainWindow {
 
   // Builders, called in the order of the Tab key (Qt's focus chain follows creation order).
   void buildWindow();
+  void buildPanel();  // the builders below; once
   void buildMenus();
   void buildPlayerGrid();
   void buildLineGrid();
@@ -175,6 +180,7 @@ class Form1 : public QMainWindow {
   dialogs::clsOnTop& onTop();
 
   ClientArea* client_ = nullptr;
+  bool panelBuilt_ = false;
   std::unique_ptr<dialogs::clsOnTop> ontop;
 };
 

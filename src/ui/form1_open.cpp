@@ -56,6 +56,7 @@ void Form1::openRom(bool fromMenu) {
   dlg.StatusbarVisible(true);
   dlg.Filter(QStringLiteral("QUARVEN Rom|*.smc*"));
   dlg.ShowOpen();  // a cancel shows as an empty FileName
+  buildPanel();
 
   switch (checkChosenFile(dlg.FileName(), *Label3)) {
     case OpenOutcome::Accepted:

@@ -70,31 +70,34 @@ void expectOneMessageOrNone(const MessageBoxRecorder& boxes, Outcome outcome) {
 class OpenSequence : public EditorFixture {};
 
 TEST_F(OpenSequence, StartUpOutcomes) {
-  for (const OpenCase& c : openCases()) {
-    SCOPED_TRACE(c.what);
-    ui::Form1 fresh;
-    boxes.calls.clear();
-    const QString typed = c.choose(*this);
-    answerOpenWith(typed);
-    bool shownBeforeMessage = false;
-    boxes.onShow = [&](const platform::MessageBoxCall&) { shownBeforeMessage = fresh.isVisible(); };
-    fresh.Form_Load();
-    fresh.show();
+  for (const auto build : {ui::Form1::PanelBuild::WithWindow, ui::Form1::PanelBuild::AfterOpenDialog})
+    for (const OpenCase& c : openCases()) {
+      SCOPED_TRACE(c.what);
+      SCOPED_TRACE(build == ui::Form1::PanelBuild::WithWindow ? "panel made with the window"
+                                                              : "panel made later");
+      ui::Form1 fresh(build);
+      boxes.calls.clear();
+      const QString typed = c.choose(*this);
+      answerOpenWith(typed);
+      bool shownBeforeMessage = false;
+      boxes.onShow = [&](const platform::MessageBoxCall&) { shownBeforeMessage = fresh.isVisible(); };
+      fresh.Form_Load();
+      fresh.show();
 
-    expectOneMessageOrNone(boxes, c.outcome);
-    EXPECT_FALSE(shownBeforeMessage) << "the message comes before the window";
-    EXPECT_EQ(fresh.rompath, c.outcome == Outcome::Accepted ? typed : QString());
-    EXPECT_EQ(fresh.Toolbar1->isVisible(), c.outcome == Outcome::Accepted);
-    EXPECT_FALSE(fresh.SSTab1->isVisible());
-    EXPECT_FALSE(fresh.Text0[0]->isVisible());
-    if (!c.label3.isEmpty()) {
-      EXPECT_EQ(fresh.Label3->text(), c.label3);
+      expectOneMessageOrNone(boxes, c.outcome);
+      EXPECT_FALSE(shownBeforeMessage) << "the message comes before the window";
+      EXPECT_EQ(fresh.rompath, c.outcome == Outcome::Accepted ? typed : QString());
+      EXPECT_EQ(fresh.Toolbar1->isVisible(), c.outcome == Outcome::Accepted);
+      EXPECT_FALSE(fresh.SSTab1->isVisible());
+      EXPECT_FALSE(fresh.Text0[0]->isVisible());
+      if (!c.label3.isEmpty()) {
+        EXPECT_EQ(fresh.Label3->text(), c.label3);
+      }
+      EXPECT_FALSE(fresh.Label3->isVisible());
+      if (!typed.isEmpty() && c.outcome == Outcome::Failed) {
+        EXPECT_FALSE(QFileInfo::exists(typed)) << "a typed name is not created";
+      }
     }
-    EXPECT_FALSE(fresh.Label3->isVisible());
-    if (!typed.isEmpty() && c.outcome == Outcome::Failed) {
-      EXPECT_FALSE(QFileInfo::exists(typed)) << "a typed name is not created";
-    }
-  }
   EXPECT_EQ(lastDialogTitle, QStringLiteral("Open A SNES QUARVEN Rom."));
 }
 
@@ -136,6 +139,52 @@ TEST_F(OpenSequence, MenuOutcomesAfterATeamWasLoaded) {
     }
     boxes.calls.clear();
   }
+}
+
+// The window the editor starts with makes its panel once the open dialog is answered: until then
+// there is none; afterwards the window is the same, control for control, as one made at once.
+TEST_F(OpenSequence, PanelMadeAfterTheOpenDialogIsTheSameAsOneMadeWithTheWindow) {
+  const QString rom = writeRom(SyntheticRom());
+  ui::Form1 later(ui::Form1::PanelBuild::AfterOpenDialog);
+  bool panelDuringDialog = true;
+  platform::setCommonDialogDriver({{}, [&](QFileDialog& dialog) {
+                                     panelDuringDialog = later.Text0[0] || later.Toolbar1 || later.Label3;
+                                     dialog.reject();
+                                   }});
+  later.Form_Load();
+  EXPECT_FALSE(panelDuringDialog);
+  answerOpenWith(rom);
+  later.mnuOpen_Click();
+  later.show();
+
+  ui::Form1 atOnce;
+  answerOpenWith(QString());
+  atOnce.Form_Load();
+  answerOpenWith(rom);
+  atOnce.mnuOpen_Click();
+  atOnce.show();
+
+  // Controls in creation order: class, place, visibility and the next one in the Tab chain.
+  const auto describe = [](ui::Form1& form) {
+    const QList<QWidget*> controls = form.centralWidget()->findChildren<QWidget*>();
+    QStringList lines;
+    for (QWidget* control : controls) {
+      const auto& g = control->geometry();
+      lines << QStringLiteral("%1 %2,%3 %4x%5 %6 next %7")
+                   .arg(QString::fromLatin1(control->metaObject()->className()))
+                   .arg(g.x())
+                   .arg(g.y())
+                   .arg(g.width())
+                   .arg(g.height())
+                   .arg(control->isVisible())
+                   .arg(controls.indexOf(control->nextInFocusChain()));
+    }
+    return lines;
+  };
+  EXPECT_EQ(describe(later), describe(atOnce));
+  EXPECT_EQ(later.geometry().size(), atOnce.geometry().size());
+  later.Toolbar1_ButtonClick(QStringLiteral("Kings"));
+  EXPECT_EQ(later.Label4->text(), "LOS ANGELES KINGS");
 }
 
 TEST_F(OpenSequence, AfterACancelledStartUpOpenRomWorks) {
