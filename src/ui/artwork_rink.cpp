@@ -87,6 +87,7 @@ QPixmap rinkScene() {
   p.drawEllipse(QPointF(cx - 30, cy - 18), 4, 4);
   p.end();
 
+  // Every colour above is a grey, so the picture never holds more than 256 colours.
   return QPixmap::fromImage(std::move(image));
 }
 

@@ -4,13 +4,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QToolButton>
 
 #include "form1_test_support.h"
 #include "key_input.h"
+#include "ui/artwork.h"
 #include "ui/form1.h"
 #include "ui/help_box.h"
 #include "ui/help_text.h"
@@ -50,6 +53,15 @@ TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThem) {
   EXPECT_EQ(form.centralWidget()->size(), QSize(395, 565));  // 5925 x 8475 twips
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST(Form1Layout, BackgroundPictureIs543By614InAtMost256Colours) {
+  const QImage picture = rinkScene().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(picture.size(), QSize(543, 614));
+  QSet<QRgb> colours;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
+  EXPECT_LE(colours.size(), 256);
 }
 
 TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
