@@ -2,7 +2,6 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 
 namespace quarven::platform {
@@ -75,17 +74,9 @@ void drawArrow(QPainter& p, double angle) {
 }
 
 void drawFolder(QPainter& p, QColor ink) {
-  QPainterPath folder;
-  folder.moveTo(1.5, 3.5);
-  folder.lineTo(6, 3.5);
-  folder.lineTo(7.5, 5);
-  folder.lineTo(14.5, 5);
-  folder.lineTo(14.5, 13.5);
-  folder.lineTo(1.5, 13.5);
-  folder.closeSubpath();
   p.setBrush(QColor(232, 190, 80));
   p.setPen(QPen(ink, 1));
-  p.drawPath(folder);
+  p.drawPolygon(QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}));
 }
 
 void drawPicture(QPainter& p, Picture picture, QColor ink) {
