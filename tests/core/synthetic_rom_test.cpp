@@ -9,30 +9,6 @@
 namespace quarven::testing {
 namespace {
 
-std::uint16_t wordAt(const std::vector<std::uint8_t>& image, std::uint32_t offset) {
-  return static_cast<std::uint16_t>(image[offset] | image[offset + 1] << 8);
-}
-
-// What team load cannot show: the pointer table (word 0 at the block start, low bytes following the
-// names), the filler after the names, the end marker behind records within the record budget.
-TEST(SyntheticRom, PointerTableFillerAndRecordBlocks) {
-  const SyntheticRom rom;
-  const std::vector<std::uint8_t> image = rom.bytes();
-  ASSERT_EQ(image.size(), kRomSize);
-  EXPECT_EQ(std::tuple(image[0x210], wordAt(image, 0xE1849)), std::tuple(0xAF, 0x9681));
-  std::uint32_t name = 0xE1881;
-  for (int m = 0; m < 28; ++m) {
-    const TeamContent& t = rom.team(m);
-    EXPECT_EQ(image[layout::pointerLowByte(m)], name & 0xFF) << m;
-    name += static_cast<std::uint32_t>(t.blockNameBytes.size());
-    EXPECT_EQ(image[name++], 0x00) << m;
-    const TeamRow& row = teamByIndex(m);
-    ASSERT_LE(t.recordBytes(), static_cast<std::uint32_t>(row.recordBudget));
-    EXPECT_EQ(wordAt(image, row.firstRecord + t.recordBytes()), 0x0002) << m;
-  }
-  for (; name < 0xE1986; ++name) EXPECT_EQ(image[name], 0x20);
-}
-
 // Knobs change their structure and nothing else, refused content leaves the team as it was, a
 // truncated image keeps its leading bytes, and the filler is the seed's noise.
 TEST(SyntheticRom, KnobsChangeOnlyTheirStructure) {
