@@ -22,45 +22,34 @@ std::optional<std::uint16_t> x8Word(std::uint32_t colour) {
 }
 
 TEST(ColourModel, X8RuleAndColourTexts) {
-  struct Case {
-    std::uint16_t word;
-    std::uint32_t colour;
-    const char* text;
-  };
-  const Case cases[] = {
+  const std::tuple<std::uint16_t, std::uint32_t, const char*> cases[] = {
       {0x7080, 0xE02000, "8070"}, {0x00D7, 0x0030B8, "D70"},
       {0x700D, 0xE00068, "D70"},  {0x2108, 0x404040, "821"},
       {0x0182, 0x006010, "821"},  {0x2800, 0x500000, "028"},
       {0x0000, 0x000000, "00"},   {0x7FFF, 0xF8F8F8, "FF7F"},
-      {0xFFFF, 0xF8F8F8, "FFFF"},  // bit 15 is no colour
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(x8Colour(c.word), c.colour) << std::hex << c.word;
-    EXPECT_EQ(colourText(c.word), c.text) << std::hex << c.word;
+      {0xFFFF, 0xF8F8F8, "FFFF"}};  // bit 15 is no colour
+  for (const auto& [word, colour, text] : cases) {
+    EXPECT_EQ(x8Colour(word), colour) << std::hex << word;
+    EXPECT_EQ(colourText(word), text) << std::hex << word;
   }
 }
 
-// Each row's key is the colour text of the x8 word of its colour, except fourteen; "3B1" (0x013B)
-// is the row added so that the swatch colour 0x0048D8 survives save and reload.
+// Each key is the colour text of its colour's x8 word, except fourteen rows; "D70" and "821" read
+// as 0x00D7 and 0x2108; keys are matched exactly.
 TEST(ColourKeyTable, RowsFollowTheX8RuleExceptFourteen) {
   std::map<std::string, std::uint32_t> offRule = {{"4015", 0x285702}, {"2638", 0x750B33}, {"E245", 0x8E7811}};
   for (const char* key : {"992", "5D3", "1F3", "FC2", "B82", "542", "BD2", "FB2", "3C3", "5322", "1B3"})
     offRule[key] = kOlive;
-  EXPECT_EQ(colourKeyTable().size(), 103u);
   for (const auto& [key, colour] : colourKeyTable()) {
-    SCOPED_TRACE(key);
-    if (offRule.contains(key)) {
-      EXPECT_EQ(colour, offRule.at(key));
-      offRule.erase(key);
-    } else {
-      ASSERT_TRUE(x8Word(colour));
-      EXPECT_EQ(colourText(*x8Word(colour)), key);
-    }
+    if (offRule.contains(key))
+      EXPECT_EQ(colour, offRule.extract(key).mapped()) << key;
+    else
+      EXPECT_EQ(colourText(x8Word(colour).value_or(0x8000)), key);
   }
   EXPECT_TRUE(offRule.empty());
-  EXPECT_EQ(displayColourOfKey("D70"), 0x0030B8u);  // 0x00D7, not 0x700D
-  EXPECT_EQ(displayColourOfKey("821"), 0x404040u);  // 0x2108, not 0x0182
-  EXPECT_EQ(displayColourOfKey("3B1"), 0x0048D8u);
+  EXPECT_EQ(colourKeyTable().size(), 103u);
+  EXPECT_EQ(displayColourOfKey("D70"), 0x0030B8u);
+  EXPECT_EQ(displayColourOfKey("821"), 0x404040u);
   using namespace std::string_view_literals;
   for (const std::string_view key : {"0D70"sv, "d70"sv, " 8070"sv, "0028"sv, ""sv, "8070\0"sv})
     EXPECT_FALSE(displayColourOfKey(key)) << "[" << key << "]";
@@ -78,8 +67,8 @@ TEST(ColourKeyTable, FillKeepsTheColourOfATextWithoutARow) {
   EXPECT_EQ(colours, (std::array<std::uint32_t, 10>{0, 0xF82020, 0x123456, 0, 0x000050, 0, 0, 0, 0, 0}));
 }
 
-// Each row's word is the x8 word of its colour, except seven; a colour without a row gives no word,
-// never the word of an earlier slot.
+// Each word is its colour's x8 word, except seven rows; a colour without a row gives no word, never
+// the word of an earlier slot.
 TEST(ColourWordTable, RowsFollowTheX8RuleExceptSeven) {
   const std::map<std::uint32_t, std::uint16_t> offRule = {
       {kOlive, 0x2253},   {0x750B33, 0x3826}, {0x285702, 0x1540}, {0x8E7811, 0x45E2},
@@ -88,24 +77,13 @@ TEST(ColourWordTable, RowsFollowTheX8RuleExceptSeven) {
   for (const auto& [colour, word] : colourWordTable())
     EXPECT_EQ(word, offRule.contains(colour) ? offRule.at(colour) : x8Word(colour).value_or(0x8000))
         << colour;
-
-  std::array<std::uint32_t, 20> colours{};
-  colours[1] = 0xE02000;
-  colours[2] = 0x0048D8;
-  colours[7] = 0x008000;
-  colours[8] = 0x0030B9;
-  colours[19] = kOlive;
-  const auto words = editthecolor(colours);
-  EXPECT_EQ(words[0], 0x0000);
-  EXPECT_EQ(words[1], 0x7080);
-  EXPECT_EQ(words[2], 0x013B);
-  EXPECT_FALSE(words[7]);
-  EXPECT_FALSE(words[8]);
-  EXPECT_EQ(words[19], 0x2253);
+  const auto words = editthecolor({0, 0xE02000, 0x0048D8, 0x008000, 0x0030B9, kOlive});
+  EXPECT_EQ(std::vector(words.begin(), words.begin() + 7),
+            (std::vector<std::optional<std::uint16_t>>{0, 0x7080, 0x013B, {}, {}, 0x2253, 0}));
 }
 
-// What a figure box can show is saved as a word whose colour text shows the same colour after the next
-// team load, except for the three colours that are saved as 0x3826.
+// What a figure box can show is saved as a word whose colour text shows the same colour after the
+// next team load, except for the three colours that are saved as 0x3826.
 TEST(ColourTables, ShownColoursSurviveSaveAndReload) {
   std::set<std::uint32_t> shown;
   for (const auto& row : swatchColourList()) shown.insert(row.second);
@@ -113,12 +91,11 @@ TEST(ColourTables, ShownColoursSurviveSaveAndReload) {
   const std::set<std::uint32_t> changedBySave = {0xA00028, 0xE80048, 0xA80048};
   for (const std::uint32_t colour : shown) {
     const auto word = colourWordOf(colour);
-    if (!word) {
+    if (!word)
       EXPECT_EQ(colour, 0x008000u);
-      continue;
-    }
-    EXPECT_EQ(displayColourOfKey(colourText(*word)), changedBySave.contains(colour) ? 0x750B33u : colour)
-        << std::hex << colour;
+    else
+      EXPECT_EQ(displayColourOfKey(colourText(*word)), changedBySave.contains(colour) ? 0x750B33u : colour)
+          << std::hex << colour;
   }
 }
 

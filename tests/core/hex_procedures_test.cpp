@@ -10,48 +10,40 @@
 namespace quarven {
 namespace {
 
-using testing::RecordingMessenger;
-
 // changeletter decodes like the player-name decoder; fixhex pads only the zero byte.
 TEST(HexProcedures, ChangeletterAndFixhex) {
   const std::tuple<std::uint8_t, const char*, const char*> cases[] = {
       {0x41, "A", "41"}, {0x27, "'", "27"}, {0x00, "0", "00"}, {0x1B, "1B", "1B"}, {0x05, "5", "5"}};
-  for (const auto& [byte, letter, hex] : cases) {
-    EXPECT_EQ(changeletter(byte), letter) << int(byte);
-    EXPECT_EQ(fixhex(byte), hex) << int(byte);
-  }
+  for (const auto& [byte, letter, hex] : cases)
+    EXPECT_EQ(std::tuple(changeletter(byte), fixhex(byte)), std::tuple(letter, hex)) << int(byte);
 }
 
+// Only the last eight characters count; anything that is not hex gives 0.
 TEST(HexProcedures, ConvertHexReadsTheLastEightCharacters) {
-  const std::pair<std::string_view, std::uint32_t> cases[] = {
-      {"&hff", 255},
-      {"", 0},
-      {"&H", 0},
-      {"123456789", 0x23456789},   // nine digits: the last eight
-      {"xx12345678", 0x12345678},  // what lies before the last eight does not count
-      {"1234567g", 0},
-      {"-1", 0},
-      {"&H&HFF", 0},
-      {"\xC3\xA9"
-       "1",
-       0},
-  };
+  const std::pair<std::string_view, std::uint32_t> cases[] = {{"&hff", 255},
+                                                              {"", 0},
+                                                              {"&H", 0},
+                                                              {"123456789", 0x23456789},
+                                                              {"xx12345678", 0x12345678},
+                                                              {"-1", 0},
+                                                              {"1234567g", 0},
+                                                              {"&H&HFF", 0},
+                                                              {"\xC3\xA9"
+                                                               "1",
+                                                               0}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ConvertHex(text), value) << "[" << text << "]";
 }
 
-TEST(HexProcedures, HextoDecValues) {
-  RecordingMessenger messenger;
-  const std::pair<std::string_view, std::int32_t> cases[] = {
-      {"1a", 26},         {"", 0}, {"7FFFFFFF", 0x7FFFFFFF}, {"FFFFFFFF", -1}, {"80000000", INT32_MIN},
-      {"000000001F", 31},
-  };
-  for (const auto& [text, value] : cases) EXPECT_EQ(HextoDec(text, messenger), value) << "[" << text << "]";
-  EXPECT_TRUE(messenger.texts.empty());
-}
-
-TEST(HexProcedures, HextoDecRefusesTextThatIsNoHexNumber) {
+// Eight digits read as a signed pattern; text that is no hex number gives 0 and a critical message.
+TEST(HexProcedures, HextoDec) {
+  const std::pair<std::string_view, std::int32_t> values[] = {
+      {"1a", 26},        {"", 0}, {"7FFFFFFF", 0x7FFFFFFF}, {"FFFFFFFF", -1}, {"80000000", INT32_MIN},
+      {"000000001F", 31}};
+  testing::RecordingMessenger quiet;
+  for (const auto& [text, value] : values) EXPECT_EQ(HextoDec(text, quiet), value) << "[" << text << "]";
+  EXPECT_TRUE(quiet.texts.empty());
   for (const std::string_view text : {"1g", "&H1A", " 1", "100000000", "zz9"}) {
-    RecordingMessenger messenger;
+    testing::RecordingMessenger messenger;
     EXPECT_EQ(HextoDec(text, messenger), 0) << text;
     ASSERT_EQ(messenger.titles, std::vector<std::string>{"Hex_to_Dec"}) << text;
     EXPECT_EQ(messenger.icons[0], UserMessage::Icon::Critical);
@@ -60,10 +52,8 @@ TEST(HexProcedures, HextoDecRefusesTextThatIsNoHexNumber) {
 }
 
 TEST(HexProcedures, ChangeteampointerGivesTwoDecimalDigits) {
-  const std::pair<int, std::optional<std::string>> cases[] = {
-      {1, "01"},  {9, "09"},         {10, "10"},         {20, "20"},          {27, "27"},
-      {99, "99"}, {0, std::nullopt}, {-3, std::nullopt}, {100, std::nullopt}, {233, std::nullopt},
-  };
+  const std::pair<int, std::optional<std::string>> cases[] = {{1, "01"},  {9, "09"}, {10, "10"}, {20, "20"},
+                                                              {99, "99"}, {0, {}},   {-3, {}},   {100, {}}};
   for (const auto& [length, text] : cases) EXPECT_EQ(changeteampointer(length), text) << length;
 }
 

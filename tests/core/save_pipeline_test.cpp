@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "rom/rom_layout.h"
@@ -16,129 +16,112 @@
 namespace quarven::save {
 namespace {
 
+using testing::makeSaveFixture;
 using testing::MemoryOpener;
 using testing::RecordingMessenger;
 using testing::SaveFixture;
+using Strings = std::vector<std::string>;
 
 struct SaveRun {
   SaveResult result;
-  std::vector<std::string> messages;
+  Strings messages;
   std::vector<std::uint32_t> changed;
   int opens = 0;
 };
 
+// Saves in memory; every save closes the image and changes nothing outside the team's places.
 SaveRun save(SaveFixture& f, std::function<void(MemoryOpener&, RecordingMessenger&)> setup = {}) {
   const auto before = f.rom.bytes();
   MemoryOpener opener(f.rom);
   RecordingMessenger messenger;
   if (setup) setup(opener, messenger);
-  SaveRun run;
-  run.result = runSave(opener, f.team, f.input, messenger);
-  run.messages = messenger.texts;
-  run.changed = testing::differingOffsets(before, f.rom.bytes());
-  run.opens = opener.opens;
+  SaveRun run{runSave(opener, f.team, f.input, messenger), messenger.texts,
+              testing::differingOffsets(before, f.rom.bytes()), opener.opens};
   EXPECT_FALSE(opener.isOpen);
+  for (std::uint32_t off : run.changed)
+    EXPECT_TRUE(testing::savePlace(*f.row, off, f.input.teamNameChangeOn)) << std::hex << off;
   return run;
 }
 
-// Loading a canonical team and saving it unchanged gives back the same file, for every team.
+std::string bytesAt(const SaveFixture& f, std::uint32_t offset, std::size_t count) {
+  return std::string(f.rom.bytes().begin() + offset, f.rom.bytes().begin() + offset + count);
+}
+
+void setAllLineBoxes(SaveFixture& f, const std::string& text) {
+  for (auto& line : f.input.lineTexts) std::fill(line.begin(), line.end(), text);
+}
+
 TEST(SavePipeline, UneditedSaveOfEveryTeamKeepsTheImage) {
   for (const TeamRow& row : teamTable())
     for (bool teamNames : {false, true}) {
       SCOPED_TRACE(std::string(row.key) + (teamNames ? " with team-name change" : ""));
-      SaveFixture f = testing::makeSaveFixture(row.key, teamNames);
+      SaveFixture f = makeSaveFixture(row.key, teamNames);
       const SaveRun run = save(f);
       EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
-      EXPECT_EQ(run.messages, std::vector<std::string>{kSaved});
-      EXPECT_TRUE(run.changed.empty()) << run.changed.size() << " bytes changed, first at " << run.changed[0];
+      EXPECT_EQ(run.messages, Strings{kSaved});
+      EXPECT_TRUE(run.changed.empty()) << run.changed.size() << " bytes changed";
       EXPECT_EQ(run.opens, 1);
     }
 }
 
-// Gives a row a new number text and moves the line boxes that showed the old one along.
-void renumber(SaveFixture& f, int row, const std::string& text) {
-  for (auto& line : f.input.lineTexts)
-    for (auto& box : line)
-      if (box == f.input.numberTexts[row]) box = text;
-  f.input.numberTexts[row] = text;
-}
-
-// After any edit, only the places of the team's layout change.
-TEST(SavePipeline, EditsChangeOnlyTheTeamsPlaces) {
+// The file gets what the same save writes in memory, for the first team and the last.
+TEST(SavePipeline, EditsReachTheFileAsTheyReachMemory) {
   for (const char* key : {"Kings", "All Stars West"}) {
     SCOPED_TRACE(key);
-    SaveFixture f = testing::makeSaveFixture(key, true);
+    SaveFixture f = makeSaveFixture(key, true);
     f.input.teamNameText = "Zz";
     f.input.nameTexts[0] = "";
-    f.input.nameTexts[1] = "New Name";
-    renumber(f, 2, "98");
-    f.input.abbrevText = "q.";
+    f.input.nameTexts[1] = "O'Neil";
+    f.input.numberTexts[2] = "98";
+    setAllLineBoxes(f, f.input.numberTexts[1]);
     f.input.sampleColours[3] = 0xE02000;
-    f.input.lineTexts[0][0] = f.input.numberTexts[1];
-    const SaveRun run = save(f);
-    ASSERT_EQ(run.result.outcome, SaveOutcome::Saved);
-    EXPECT_FALSE(run.changed.empty());
-    for (std::uint32_t off : run.changed)
-      EXPECT_TRUE(testing::savePlace(*f.row, off, true)) << std::hex << off;
-    const std::uint32_t b = f.row->abbrevOffset;
-    EXPECT_EQ(f.rom.bytes()[b], 'Q');
-    EXPECT_EQ(f.rom.bytes()[b + 1], '.');
+    const testing::TempRomFile file(f.rom.bytes());
+    FileRomOpener opener(file.pathText());
+    SelectedTeam team = f.team;
+    RecordingMessenger messages;
+    EXPECT_EQ(runSave(opener, team, f.input, messages).outcome, SaveOutcome::Saved);
+    EXPECT_FALSE(save(f).changed.empty());
+    EXPECT_EQ(file.contents(), f.rom.bytes());
   }
 }
 
 TEST(SavePipeline, ShorterNameMovesLaterRecordsAndTheEndMarker) {
-  SaveFixture f = testing::makeSaveFixture("Bruins");
-  const std::uint32_t first = f.row->firstRecord;
-  std::uint32_t end = first;
+  SaveFixture f = makeSaveFixture("Bruins");
+  std::uint32_t end = f.row->firstRecord, row5 = end;
   for (int p = 0; p < f.row->playerCount; ++p) end += f.input.nameTexts[p].size() + 10;
+  for (int p = 0; p < 5; ++p) row5 += f.input.nameTexts[p].size() + 10;
   const auto before = f.rom.bytes();
-  const std::string row5 = f.input.nameTexts[5];
+  const std::string name5 = f.input.nameTexts[5];
   f.input.nameTexts[2].resize(f.input.nameTexts[2].size() - 3);
   ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
-
-  std::uint32_t off = first;
-  for (int p = 0; p < 5; ++p) off += f.input.nameTexts[p].size() + 10;
-  EXPECT_EQ(f.rom.bytes()[off], row5.size() + 2);
-  EXPECT_EQ(std::string(f.rom.bytes().begin() + off + 2, f.rom.bytes().begin() + off + 2 + row5.size()),
-            row5);
-  EXPECT_EQ(f.rom.bytes()[end - 3], 0x02);
-  EXPECT_EQ(f.rom.bytes()[end - 2], 0x00);
-  // The three bytes the block gave up keep what they held (the old marker and the byte after it).
-  for (std::uint32_t i = end - 1; i < end + 2; ++i) EXPECT_EQ(f.rom.bytes()[i], before[i]) << i;
-}
-
-void setAllLineBoxes(SaveFixture& f, const std::string& text) {
-  for (auto& line : f.input.lineTexts)
-    for (auto& box : line) box = text;
+  EXPECT_EQ(bytesAt(f, row5 - 3, name5.size() + 2), char(name5.size() + 2) + std::string(1, 0) + name5);
+  EXPECT_EQ(bytesAt(f, end - 3, 2), std::string("\x02\0", 2));
+  // The three bytes the block gave up keep what they held.
+  EXPECT_TRUE(
+      std::equal(before.begin() + end - 1, before.begin() + end + 2, f.rom.bytes().begin() + end - 1));
 }
 
 TEST(SavePipeline, LineBoxesTakeTheLastMatchingRow) {
-  SaveFixture f = testing::makeSaveFixture("Mighty Ducks");
+  SaveFixture f = makeSaveFixture("Mighty Ducks");
   const std::uint32_t first = f.row->firstRecord;
   setAllLineBoxes(f, f.input.numberTexts[0]);
-  f.input.numberTexts[1] = "8";
-  f.input.numberTexts[8] = "8";
-  f.input.numberTexts[4] = "12";
-  f.input.numberTexts[20] = "12";                     // a hidden row is not searched
-  f.input.lineTexts[0][4] = "12";                     // SCORING 1, LD
-  f.input.lineTexts[2][0] = "8";                      // CHECKING, RW
-  f.input.lineTexts[6][0] = "8";                      // PEN. KILL 2, C
-  f.input.lineTexts[6][3] = f.input.numberTexts[10];  // PEN. KILL 2, LD
+  f.input.numberTexts[1] = f.input.numberTexts[8] = "8";
+  f.input.numberTexts[4] = f.input.numberTexts[20] = "12";  // a hidden row is not searched
+  f.input.lineTexts[0][4] = "12";                           // SCORING 1, LD
+  f.input.lineTexts[2][0] = "8";                            // CHECKING, RW
+  f.input.lineTexts[6][0] = "8";                            // PEN. KILL 2, C
+  f.input.lineTexts[6][3] = f.input.numberTexts[10];        // PEN. KILL 2, LD
   const auto before = f.rom.bytes();
   const SaveRun run = save(f);
   ASSERT_EQ(run.result.outcome, SaveOutcome::Saved) << run.messages[0];
-  EXPECT_EQ(f.rom.bytes()[first - 55], 5);
-  EXPECT_EQ(f.rom.bytes()[first - 35], 9);
-  EXPECT_EQ(f.rom.bytes()[first - 4], 9);
-  EXPECT_EQ(f.rom.bytes()[first - 7], 11);
-  EXPECT_EQ(f.rom.bytes()[first - 54], 1);
-  for (std::uint32_t off : {first - 3, first - 2, first - 1, first - 56, first - 50})
-    EXPECT_EQ(f.rom.bytes()[off], before[off]);
+  const std::pair<std::uint32_t, int> slots[] = {{55, 5}, {35, 9}, {4, 9}, {7, 11}, {54, 1}};
+  for (const auto& [back, row] : slots) EXPECT_EQ(f.rom.bytes()[first - back], row) << back;
+  for (std::uint32_t back : {3, 2, 1, 56, 50}) EXPECT_EQ(f.rom.bytes()[first - back], before[first - back]);
 }
 
 TEST(SavePipeline, NumberTextsBecomeNumberBytes) {
   for (auto [text, byte] : {std::pair{"99", 0x99}, {"7", 0x07}, {"0", 0x00}, {"1A", 0x1A}, {"1a", 0x1A}}) {
-    SaveFixture f = testing::makeSaveFixture("Panthers");
+    SaveFixture f = makeSaveFixture("Panthers");
     setAllLineBoxes(f, f.input.numberTexts[1]);
     f.input.numberTexts[0] = text;
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
@@ -153,10 +136,10 @@ void rosterNeeds(SaveFixture& f, int excess) {
     f.input.nameTexts[p].assign(static_cast<std::size_t>(std::clamp(letters, 0, 27)), 'w');
 }
 
-// Over the budget only the palettes and the team name are written, and the message comes while the
+// Over the budget only the palettes and the team name are written, with the message shown while the
 // image is still open; every save counts from 0.
 TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
-  SaveFixture f = testing::makeSaveFixture("Islanders", true);
+  SaveFixture f = makeSaveFixture("Islanders", true);
   rosterNeeds(f, 0);
   SaveRun run = save(f);
   EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
@@ -172,58 +155,44 @@ TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
     m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
   });
   EXPECT_EQ(run.result.outcome, SaveOutcome::OverBudget);
-  EXPECT_EQ(run.messages, std::vector<std::string>{"You've used 1 too many letters for player names."});
+  EXPECT_EQ(run.messages, Strings{"You've used 1 too many letters for player names."});
   EXPECT_EQ(save(f).messages, run.messages);
   EXPECT_TRUE(openAtMessage);
-  const std::uint32_t home = layout::homePalette(13);
-  EXPECT_EQ(f.rom.bytes()[home + 4], 0x80);
-  EXPECT_EQ(f.rom.bytes()[home + 5], 0x70);
-  for (std::uint32_t off : run.changed) {
-    const bool palette = (off >= home && off < home + 32) ||
-                         (off >= layout::awayPalette(13) && off < layout::awayPalette(13) + 32);
-    const bool names = off >= layout::kTeamNamePointerOffset && off < 0xE1986;
-    EXPECT_TRUE(palette || names) << std::hex << off;
-  }
+  EXPECT_EQ(bytesAt(f, layout::homePalette(13) + 4, 2), "\x80\x70");
+  // Of the team's places, those below the end of the team-name block are the palettes and names.
+  EXPECT_TRUE(std::all_of(run.changed.begin(), run.changed.end(), [](auto off) { return off < 0xE1986; }));
   EXPECT_EQ(f.team.teamname[13], "Isles");
   std::uint32_t name13 = 0xE1881;
   for (int m = 0; m < 13; ++m) name13 += teamByIndex(m).key.size() + 1;
-  EXPECT_EQ(std::string(f.rom.bytes().begin() + name13, f.rom.bytes().begin() + name13 + 6),
-            std::string("Isles\0", 6));
+  EXPECT_EQ(bytesAt(f, name13, 6), std::string("Isles\0", 6));
 }
 
-TEST(SavePipeline, OverlongTeamNameBlockIsReportedAndTheSaveGoesOn) {
-  SaveFixture f = testing::makeSaveFixture("Jets", true);
+TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn) {
+  SaveFixture f = makeSaveFixture("Jets", true);
   f.input.teamNameText = std::string(20, 'J');  // 248 + 16 bytes: over 261
   f.input.nameTexts[0] = "Changed";
   const SaveRun run = save(f);
   EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
   EXPECT_TRUE(run.result.teamNameBlockRefused);
-  EXPECT_EQ(run.messages, (std::vector<std::string>{kTeamNameBlockTooLong, kSaved}));
-  for (std::uint32_t off : run.changed) EXPECT_FALSE(off >= layout::kTeamNamePointerOffset && off < 0xE1986);
+  EXPECT_EQ(run.messages, (Strings{kTeamNameBlockTooLong, kSaved}));
+  EXPECT_TRUE(std::all_of(run.changed.begin(), run.changed.end(), [](auto off) { return off >= 0xE1986; }));
   EXPECT_EQ(f.rom.bytes()[f.row->firstRecord + 2], 'C');
-}
 
-TEST(SavePipeline, TeamNameChangeOffWritesNoNameButKeepsTheText) {
-  SaveFixture f = testing::makeSaveFixture("Sharks", false);
-  f.input.teamNameText = "Sea Sharks";
-  const SaveRun run = save(f);
-  EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
-  EXPECT_TRUE(run.changed.empty());
-  EXPECT_EQ(f.team.teamname[19], "Sea Sharks");
+  SaveFixture off = makeSaveFixture("Sharks", false);
+  off.input.teamNameText = "Sea Sharks";
+  EXPECT_TRUE(save(off).changed.empty());
+  EXPECT_EQ(off.team.teamname[19], "Sea Sharks");
 }
 
 // Name 3 three letters shorter (with a 0x00 in it), or eleven longer: name 14 then starts past 0xE1900.
 TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
   for (const std::string text : {"F_a", "Flames of Calgary"}) {
-    SaveFixture f = testing::makeSaveFixture("Flames", true);  // index 3
+    SaveFixture f = makeSaveFixture("Flames", true);  // index 3
     f.input.teamNameText = text;
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
-    const std::uint32_t name3 = 0xE1881 + 3 + 12 + 6 + 6;  // behind "MIGHTY DUCKS", "BRUINS", "SABRES"
-    std::string expected = text;
+    std::string expected = text + std::string("\0BLACKHAWKS\0", 12);
     std::replace(expected.begin(), expected.end(), '_', '\0');
-    expected += std::string("\0BLACKHAWKS\0", 12);
-    EXPECT_EQ(std::string(f.rom.bytes().begin() + name3, f.rom.bytes().begin() + name3 + expected.size()),
-              expected);
+    EXPECT_EQ(bytesAt(f, 0xE1881 + 3 + 12 + 6 + 6, expected.size()), expected);  // after 3 names
     std::uint32_t start = 0xE1881;
     for (int m = 0; m < 28; ++m) {
       const std::uint32_t low = layout::pointerLowByte(m);
@@ -231,13 +200,13 @@ TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
       EXPECT_EQ(f.rom.bytes()[low + 1], 0x96 + (start >> 8) - 0xE18) << m;
       start += (m == 3 ? text.size() : teamByIndex(m).key.size()) + 1;
     }
-    for (std::uint32_t off = start; off < 0xE1986; ++off) EXPECT_EQ(f.rom.bytes()[off], 0x20) << off;
+    EXPECT_EQ(bytesAt(f, start, 0xE1986 - start), std::string(0xE1986 - start, ' '));
   }
 }
 
 TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
   for (int allowed : {0, 10, 30}) {  // palettes, team names, roster
-    SaveFixture f = testing::makeSaveFixture("Canucks", true);
+    SaveFixture f = makeSaveFixture("Canucks", true);
     bool openAtMessage = true;
     const SaveRun run = save(f, [&](MemoryOpener& opener, RecordingMessenger& m) {
       opener.failWritesAfter = allowed;
@@ -250,85 +219,61 @@ TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
   }
 }
 
-TEST(SavePipeline, SavesThroughTheFileAndReportsAMissingOrShortOne) {
-  SaveFixture f = testing::makeSaveFixture("Capitals");
-  SelectedTeam team = f.team;
-  auto file = std::make_unique<testing::TempRomFile>(f.rom.bytes());
-  FileRomOpener opener(file->pathText());
-  f.input.nameTexts[3] = "O'Neil";
+TEST(SavePipeline, MissingOrShortImageIsReportedAndNothingWritten) {
+  SaveFixture f = makeSaveFixture("Capitals");
+  FileRomOpener gone("/nonexistent/quarven.smc");
   RecordingMessenger messages;
-  EXPECT_EQ(runSave(opener, team, f.input, messages).outcome, SaveOutcome::Saved);
-  save(f);  // the same save in memory
-  EXPECT_EQ(file->contents(), f.rom.bytes());
-
-  file.reset();  // the file is gone
-  messages.texts.clear();
-  EXPECT_EQ(runSave(opener, team, f.input, messages).outcome, SaveOutcome::NotOpened);
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"The ROM image could not be opened for writing (No such "
-                                                     "file or directory). Nothing was saved."});
-
+  EXPECT_EQ(runSave(gone, f.team, f.input, messages).outcome, SaveOutcome::NotOpened);
+  EXPECT_EQ(messages.texts, Strings{"The ROM image could not be opened for writing (No such file or "
+                                    "directory). Nothing was saved."});
   f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
-  const SaveRun shortRun = save(f);
-  EXPECT_EQ(shortRun.result.outcome, SaveOutcome::ImageTooShort);
-  EXPECT_TRUE(shortRun.changed.empty());
-  EXPECT_EQ(
-      shortRun.messages,
-      std::vector<std::string>{"The ROM image is too short to hold this team's data. Nothing was saved."});
+  const SaveRun run = save(f);
+  EXPECT_EQ(run.result.outcome, SaveOutcome::ImageTooShort);
+  EXPECT_TRUE(run.changed.empty());
+  EXPECT_EQ(run.messages, Strings{"The ROM image is too short to hold this team's data. Nothing was saved."});
 }
 
 // Bytes outside a character set show as hex text, which would not encode back to them (0x0C shows
 // as "C", 0xAB as "AB"). Unedited, such a text goes back byte for byte; edited, it must encode.
 TEST(SavePipeline, UneditedTextsWithBytesOutsideTheSetGoBackByteForByte) {
-  struct Case {
-    const char* what;
-    testing::SyntheticRom source;
-    std::function<std::string&(SaveFixture&)> box;
-    std::string refused;   // an edit that cannot be saved
-    std::string accepted;  // one that can
-  };
   using testing::SyntheticRom;
-  const Case cases[] = {
-      {"player name",
-       SyntheticRom()
+  using Box = std::string& (*)(SaveFixture&);
+  const Box name2 = [](SaveFixture& f) -> std::string& { return f.input.nameTexts[2]; };
+  const Box team = [](SaveFixture& f) -> std::string& { return f.input.teamNameText; };
+  const Box abbrev = [](SaveFixture& f) -> std::string& { return f.input.abbrevText; };
+  const std::tuple<SyntheticRom, Box, std::string, std::string> cases[] = {
+      {SyntheticRom()
            .playerNameBytes("Bruins", 1, {0xAB, 0x41})
-           .playerNameBytes("Bruins", 2, {0x4A, 0x1B, 0x6F}),
-       [](SaveFixture& f) -> std::string& { return f.input.nameTexts[2]; }, "J1Bo!", "Jo"},
-      {"team name", SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}),
-       [](SaveFixture& f) -> std::string& { return f.input.teamNameText; }, "BAB1BSX", "Bees"},
-      {"abbreviation", SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}),
-       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1", "xy"},
-      {"abbreviation that shows four characters", SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}),
-       [](SaveFixture& f) -> std::string& { return f.input.abbrevText; }, "B1B", "BS"},
+           .playerNameBytes("Bruins", 2, {'J', 0x1B, 'o'}),
+       name2, "J1Bo!", "Jo"},
+      {SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}), team, "BAB1BSX", "Bees"},
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}), abbrev, "B1", "xy"},
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}), abbrev, "B1B", "BS"},  // shows four
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    SaveFixture f = testing::makeSaveFixture("Bruins", true, c.source);
+  for (const auto& [source, box, refused, accepted] : cases) {
+    SCOPED_TRACE(refused);
+    SaveFixture f = makeSaveFixture("Bruins", true, source);
     const SaveRun unedited = save(f);
     EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
     EXPECT_TRUE(unedited.changed.empty());
-
-    c.box(f) = c.refused;
-    const SaveRun refused = save(f);
-    EXPECT_EQ(refused.result.outcome, SaveOutcome::InputRefused);
-    EXPECT_EQ(refused.opens, 0);
-    c.box(f) = c.accepted;
+    box(f) = refused;
+    EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
+    box(f) = accepted;
     const SaveRun edited = save(f);
     EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
     EXPECT_FALSE(edited.changed.empty());
   }
 }
 
-// Only the typed letters are written: the third byte of the field keeps what it held, and an empty
-// box writes nothing.
+// Only the typed letters are written: the third byte keeps what it held, and an empty box writes nothing.
 TEST(SavePipeline, AbbreviationWritesOnlyTheTypedLetters) {
-  SaveFixture f = testing::makeSaveFixture("Kings");
-  const std::uint32_t b = f.row->abbrevOffset;
+  SaveFixture f = makeSaveFixture("Kings");
   for (const auto& [text, field] : {std::pair<std::string, std::string>{"x_", std::string("X\0K", 3)},
                                     {"", std::string("X\0K", 3)},
                                     {"la", "LAK"}}) {
     f.input.abbrevText = text;
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
-    EXPECT_EQ(std::string(f.rom.bytes().begin() + b, f.rom.bytes().begin() + b + 3), field) << text;
+    EXPECT_EQ(bytesAt(f, f.row->abbrevOffset, 3), field) << text;
   }
 }
 

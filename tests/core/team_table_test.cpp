@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <vector>
 
 #include "rom/rom_layout.h"
@@ -11,24 +10,18 @@
 namespace quarven {
 namespace {
 
-TEST(TeamTable, KeysAndIndexesAreUniqueAndLookupIsExact) {
-  std::set<std::string_view> keys;
-  std::set<int> indexes;
+TEST(TeamTable, LookupsAreExact) {
   for (const TeamRow& row : teamTable()) {
-    keys.insert(row.key);
-    indexes.insert(row.index);
     EXPECT_EQ(&teamByIndex(row.index), &row);
     EXPECT_EQ(findTeamByKey(row.key), &row);
     EXPECT_EQ(teamIndexByFullName(row.fullName), row.index);
   }
-  EXPECT_EQ(keys.size(), 28u);
-  EXPECT_EQ(*indexes.begin(), 0);
-  EXPECT_EQ(*indexes.rbegin(), 27);
   for (const char* key : {"mighty ducks", "All Starts West", ""})
     EXPECT_EQ(findTeamByKey(key), nullptr) << key;
   EXPECT_FALSE(teamIndexByFullName("Boston Bruins").has_value());
 }
 
+// A save of one team can never write into another's line table, records or abbreviation.
 TEST(TeamTable, TeamDataAreasDoNotOverlapAndLeaveRoomBeforeTheAbbreviation) {
   std::vector<std::pair<std::uint32_t, std::uint32_t>> areas;
   for (const TeamRow& row : teamTable()) {

@@ -9,7 +9,6 @@
 #include "rom/codecs.h"
 #include "rom/rom_layout.h"
 #include "rom/team_table.h"
-#include "save/text_encoding.h"
 
 namespace quarven::testing {
 
@@ -23,23 +22,20 @@ constexpr std::array<const char*, 28> kAbbreviations = {
 constexpr std::array<int, 25> kNameLengths = {25, 0, 7,  12, 5,  18, 9,  3, 14, 10, 22, 6, 1,
                                               11, 8, 16, 4,  13, 2,  20, 9, 7,  15, 11, 6};
 
-constexpr std::array<const char*, 20> kSyllables = {"ber", "ko",  "lund", "ov",   "stro", "ma",  "ric",
-                                                    "son", "vi",  "ne",   "dahl", "an",   "ten", "gau",
-                                                    "mi",  "tre", "ska",  "rio",  "lai",  "che"};
-
 std::uint64_t teamSeed(std::uint64_t seed, int team) {
   return seed * 1000003u + static_cast<std::uint64_t>(team) + 1;
 }
 
+constexpr std::array<const char*, 20> kSyllables = {"ber", "ko",  "lund", "ov",   "stro", "ma",  "ric",
+                                                    "son", "vi",  "ne",   "dahl", "an",   "ten", "gau",
+                                                    "mi",  "tre", "ska",  "rio",  "lai",  "che"};
+
 // "K. O'Berlund..." cut to the length: initial, stop, space, surname; only player-name characters.
 std::string makePlayerName(PseudoRandom& rng, int length) {
-  std::string name;
-  name += static_cast<char>('A' + rng.between(0, 25));
-  name += ". ";
+  std::string name = {static_cast<char>('A' + rng.between(0, 25)), '.', ' '};
   if (rng.between(0, 4) == 0) name += "O'";
   name += static_cast<char>('A' + rng.between(0, 25));
-  while (name.size() < static_cast<std::size_t>(length))
-    name += kSyllables[rng.between(0, kSyllables.size() - 1)];
+  while (name.size() < static_cast<std::size_t>(length)) name += kSyllables[rng.between(0, 19)];
   name.resize(static_cast<std::size_t>(length));
   return name;
 }
@@ -53,14 +49,6 @@ std::string decodeAll(const std::vector<std::uint8_t>& bytes, Decoder decode) {
   std::string text;
   for (std::uint8_t b : bytes) text += decode(b);
   return text;
-}
-
-std::vector<std::uint8_t> encodeAll(std::string_view text, save::LetterEncoder encode, const char* what) {
-  save::EncodedText encoded = save::encodeText(text, encode);
-  if (encoded.badCharacter)
-    throw std::invalid_argument(std::string("character outside the ") + what +
-                                " set: " + *encoded.badCharacter);
-  return std::move(encoded.bytes);
 }
 
 void setPlayerName(PlayerContent& p, std::vector<std::uint8_t> bytes) {
@@ -95,6 +83,11 @@ std::vector<int> fittedNameLengths(const TeamRow& row) {
   return lengths;
 }
 
+// The colour words slots are drawn from; each colour text has a colour key.
+constexpr std::array<std::uint16_t, 16> kColourWords = {0x7080, 0x2800, 0x00D7, 0x02DA, 0x001C, 0x2108,
+                                                        0x7C84, 0x0000, 0x7BDD, 0x000F, 0x0139, 0x5294,
+                                                        0x3C00, 0x6F7B, 0x0178, 0x4E73};
+
 TeamContent makeTeam(std::uint64_t seed, int index) {
   const TeamRow& row = teamByIndex(index);
   PseudoRandom rng(teamSeed(seed, index));
@@ -102,7 +95,8 @@ TeamContent makeTeam(std::uint64_t seed, int index) {
   t.index = index;
   t.key = std::string(row.key);
   t.firstRecord = row.firstRecord;
-  setBlockName(t, encodeAll(codec::upperCaseAscii(row.key), codec::encodeTeamLetter, "team-name"));
+  const std::string blockName = codec::upperCaseAscii(row.key);  // letters and spaces: stored as ASCII
+  setBlockName(t, {blockName.begin(), blockName.end()});
 
   std::vector<int> numbers(99);
   std::iota(numbers.begin(), numbers.end(), 1);
@@ -124,13 +118,11 @@ TeamContent makeTeam(std::uint64_t seed, int index) {
     for (int j = 1; j <= layout::kLineSlots[e]; ++j)
       t.lines[e][j - 1] = static_cast<std::uint8_t>(rng.between(1, row.playerCount));
 
-  const char* abbrev = kAbbreviations[index];
-  for (int i = 0; i < 3; ++i) t.abbrev[i] = static_cast<std::uint8_t>(abbrev[i]);
+  std::copy_n(kAbbreviations[index], 3, t.abbrev.begin());
 
-  const auto& words = builderColourWords();
   for (int s = 0; s < layout::kColourSlots; ++s) {
-    t.home[s] = words[rng.between(0, static_cast<int>(words.size()) - 1)];
-    t.away[s] = words[rng.between(0, static_cast<int>(words.size()) - 1)];
+    t.home[s] = kColourWords[rng.between(0, 15)];
+    t.away[s] = kColourWords[rng.between(0, 15)];
   }
   return t;
 }
@@ -178,13 +170,6 @@ std::uint32_t TeamContent::recordBytes() const {
   return total;
 }
 
-const std::vector<std::uint16_t>& builderColourWords() {
-  static const std::vector<std::uint16_t> words = {0x7080, 0x2800, 0x00D7, 0x02DA, 0x001C, 0x2108,
-                                                   0x7C84, 0x0000, 0x7BDD, 0x000F, 0x0139, 0x5294,
-                                                   0x3C00, 0x6F7B, 0x0178, 0x4E73};
-  return words;
-}
-
 std::vector<std::uint8_t> noiseImage(std::size_t size, std::uint64_t seed) {
   std::vector<std::uint8_t> image(size);
   for (std::size_t i = 0; i < size; ++i) image[i] = PseudoRandom::byteAt(seed, i);
@@ -214,10 +199,6 @@ SyntheticRom::SyntheticRom(std::uint64_t seed) : seed_(seed) {
   for (int i = 0; i < layout::kTeamCount; ++i) teams_[i] = makeTeam(seed, i);
 }
 
-SyntheticRom& SyntheticRom::teamName(TeamRef team, std::string_view name) {
-  return teamNameBytes(team, encodeAll(name, codec::encodeTeamLetter, "team-name"));
-}
-
 SyntheticRom& SyntheticRom::teamNameBytes(TeamRef team, std::vector<std::uint8_t> bytes) {
   std::size_t used = bytes.size() + 1;
   for (const TeamContent& t : teams_)
@@ -227,16 +208,7 @@ SyntheticRom& SyntheticRom::teamNameBytes(TeamRef team, std::vector<std::uint8_t
   return *this;
 }
 
-// Changes the names on a copy, so a refused change leaves the team as it was.
-SyntheticRom& SyntheticRom::playerNames(TeamRef team, const std::vector<std::string>& names) {
-  TeamContent t = mutableTeam(team);
-  for (std::size_t i = 0; i < names.size() && i < t.players.size(); ++i)
-    setPlayerName(t.players[i], encodeAll(names[i], codec::encodePlayerLetter, "player-name"));
-  layOutRecords(t);
-  mutableTeam(team) = std::move(t);
-  return *this;
-}
-
+// Changes the name on a copy, so a refused change leaves the team as it was.
 SyntheticRom& SyntheticRom::playerNameBytes(TeamRef team, int row, std::vector<std::uint8_t> bytes) {
   TeamContent t = mutableTeam(team);
   setPlayerName(t.players.at(static_cast<std::size_t>(row)), std::move(bytes));

@@ -5,7 +5,7 @@
 // pseudo-random filler, so a stray write shows in a byte diff.
 //
 //   SyntheticRom rom;                                   // seed 1
-//   rom.playerNames("Kings", {"Gretzky", "Robitaille"})  // knobs chain
+//   rom.playerNameBytes("Kings", 0, {'W', '.'})          // knobs chain
 //      .lineSlot("Kings", 0, 1, 26);
 //   MemoryRom image = rom.memoryRom();
 //   const TeamContent& kings = rom.team("Kings");        // what was written, to compare with
@@ -66,8 +66,6 @@ struct TeamContent {
   std::uint32_t recordBytes() const;  // the records without the end marker
 };
 
-// The colour words the builder draws slots from.
-const std::vector<std::uint16_t>& builderColourWords();
 // Colour text of a word: hex text of the low byte, then of the high byte (0x7080 gives "8070").
 using colours::colourText;
 // An image of pure noise, for "any file" tests.
@@ -88,9 +86,7 @@ class SyntheticRom {
  public:
   explicit SyntheticRom(std::uint64_t seed = 1);
 
-  SyntheticRom& teamName(TeamRef team, std::string_view name);  // text in the team-name set
   SyntheticRom& teamNameBytes(TeamRef team, std::vector<std::uint8_t> bytes);
-  SyntheticRom& playerNames(TeamRef team, const std::vector<std::string>& names);
   SyntheticRom& playerNameBytes(TeamRef team, int row, std::vector<std::uint8_t> bytes);
   SyntheticRom& playerNumbers(TeamRef team, const std::vector<std::uint8_t>& numbers);
   // Only the length byte changes; the records stay laid out by their names.

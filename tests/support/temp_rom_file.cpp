@@ -22,12 +22,11 @@ std::filesystem::path freshFolder() {
 }
 }  // namespace
 
+TempRomFile::TempRomFile(const SyntheticRom& rom) : TempRomFile(rom.bytes()) {}
+
 TempRomFile::TempRomFile() : folder_(freshFolder()), path_(folder_ / "quarven.smc") {}
 
-TempRomFile::TempRomFile(const SyntheticRom& rom) : TempRomFile() {
-  rom.writeTo(path_);
-}
-
+// Delegates, so the folder goes with the object also when writing throws.
 TempRomFile::TempRomFile(const std::vector<std::uint8_t>& bytes) : TempRomFile() {
   std::ofstream out(path_, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
