@@ -64,56 +64,68 @@ class OpenDialog : public ::testing::Test {
   QDir dir{scratch.path()};
 };
 
-TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsSelectionAndFolder) {
+TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCentredOverTheOwner) {
   const QString rom = makeFile(QStringLiteral("rom.smc"), QByteArray(1536, 'x'));
   dir.mkdir(QStringLiteral("more"));
   const QString more = dir.filePath(QStringLiteral("more"));
+  QWidget owner;
+  owner.setGeometry(100, 50, 801, 700);
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return GetActiveWindow() == &owner; }));
   int heightBefore = 0;
   QStringList texts;
   setCommonDialogDriver({[&](QFileDialog& d) { heightBefore = d.height(); },
                          [&](QFileDialog& d) {
                            EXPECT_EQ(d.windowTitle(), "Open A SNES QUARVEN Rom.");
                            EXPECT_EQ(d.nameFilters(), QStringList{"QUARVEN Rom (*.smc*)"});
+                           RECT r, o;
+                           GetWindowRect(&d, &r);
+                           GetWindowRect(&owner, &o);
+                           EXPECT_EQ(QPoint(r.left, r.top), QPoint(o.left + (o.width() - r.width()) / 2,
+                                                                   o.top + (o.height() - r.height()) / 2));
                            StatusWindow* bar = d.findChild<StatusWindow*>();
                            ASSERT_NE(bar, nullptr);
                            EXPECT_GT(d.height() - heightBefore, 10) << "the dialog grows by the bar";
                            EXPECT_EQ(bar->geometry().bottom(), d.height() - 1);
                            texts << bar->text(0);
-                           ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
-                           texts << bar->text(0) << bar->text(1) << bar->text(2);
-                           EXPECT_FALSE(bar->icon(0).isNull());
                            d.setDirectory(more);
                            texts << bar->text(0);
                            EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
                            d.setDirectory(scratch.path());
                            ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
+                           texts << bar->text(0) << bar->text(1) << bar->text(2);
+                           EXPECT_FALSE(bar->icon(0).isNull());
                            pressOk(d);
                          }});
   ComDlgEx dlg;
   setUpAsTheEditorDoes(dlg);
   EXPECT_TRUE(dlg.ShowOpen());
-  EXPECT_EQ(texts, (QStringList{scratch.path(), "rom.smc", "\t1.5KB",
-                                "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified()), more}));
+  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "rom.smc", "\t1.5KB",
+                                "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
             (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
   EXPECT_TRUE(dialogs::gStatusBar == nullptr && dialogs::gFileIcon == 0) << "handles released";
 }
 
+// Without an owner the dialog is not moved.
 TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
   const QStringList several{makeFile("a.smc"), makeFile("b.smc"), makeFile("c.smc")};
-  QStringList texts;
   // What the user does ("" cancels, "*" selects the three files), whether several may be chosen, the result.
   const std::tuple<QString, bool, QStringList> cases[] = {{"", false, {}},
                                                           {"new.smc", false, {dir.filePath("new.smc")}},
                                                           {QString(250, u'n'), false, {}},  // too long
                                                           {"*", true, several}};
   for (const auto& [typed, multi, chosen] : cases) {
-    setCommonDialogDriver({{}, [&](QFileDialog& d) {
+    setCommonDialogDriver({[](QFileDialog& d) { d.move(7, 9); },
+                           [&](QFileDialog& d) {
+                             EXPECT_EQ(d.pos(), QPoint(7, 9));
                              if (typed.isEmpty()) return d.reject();
                              if (typed == "*") {
                                ASSERT_TRUE(selectFiles(d, {"a.smc", "b.smc", "c.smc"}));
-                               texts << d.findChild<StatusWindow*>()->text(0)
-                                     << d.findChild<StatusWindow*>()->text(1);
+                               const StatusWindow* bar = d.findChild<StatusWindow*>();
+                               EXPECT_EQ(QStringList({bar->text(0), bar->text(1)}),
+                                         (QStringList{QDir::currentPath(), "\t3 files selected"}));
                              } else {
                                d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
                              }
@@ -129,7 +141,6 @@ TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
     EXPECT_EQ(names, chosen) << typed.size();
     EXPECT_EQ(dlg.FileName(), multi || chosen.isEmpty() ? "" : chosen[0]) << typed.size();
   }
-  EXPECT_EQ(texts, (QStringList{QDir::currentPath(), "\t3 files selected"}));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("new.smc"))) << "the dialog itself creates nothing";
 }
 
@@ -171,31 +182,6 @@ TEST_F(OpenDialog, TemplateLibraryAbsentUnreadableWithoutTheTemplateAndWithIt) {
     for (const auto& call : boxes.calls) EXPECT_EQ(call.title, "QUARVEN_EDITOR");
     EXPECT_EQ(shownButtons, buttons);
   }
-}
-
-TEST_F(OpenDialog, CentresOverTheOwnerAndLeavesADialogWithoutOwnerWhereItIs) {
-  const auto dialogRect = [&] {
-    RECT r;
-    setCommonDialogDriver(
-        {[](QFileDialog& d) { d.move(7, 9); }, [&](QFileDialog& d) { GetWindowRect(&d, &r); }});
-    ComDlgEx dlg;
-    dlg.CenterDialog(1);
-    dlg.StatusbarVisible(true);
-    dlg.ShowOpen();
-    return r;
-  };
-  const RECT alone = dialogRect();
-  EXPECT_EQ(std::pair(alone.left, alone.top), std::pair(7, 9));
-  QWidget owner;
-  owner.setGeometry(100, 50, 801, 700);
-  owner.show();
-  owner.activateWindow();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return GetActiveWindow() == &owner; }));
-  const RECT centred = dialogRect();
-  RECT o;
-  GetWindowRect(&owner, &o);
-  EXPECT_EQ(centred.left, o.left + (o.width() - centred.width()) / 2);
-  EXPECT_EQ(centred.top, o.top + (o.height() - centred.height()) / 2);
 }
 
 }  // namespace
