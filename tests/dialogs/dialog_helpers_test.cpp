@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include "dialogs/com_dlg_ex.h"
@@ -35,7 +34,8 @@ TEST(ComDlgExProperties, ExtensionFilterAndTheHooksObject) {
 // A record as the dialog leaves it; "|" stands for NUL, an extension position only after one name.
 OPENFILENAME chosen(QString file) {
   const bool several = file.contains(u'|');
-  const int offset = int(several ? file.indexOf(u'|') : file.lastIndexOf(QRegularExpression("[/\\\\]"))) + 1;
+  const int offset =
+      int(several ? file.indexOf(u'|') : std::max(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\'))) + 1;
   OPENFILENAME ofn;
   ofn.nFileOffset = std::uint16_t(offset);
   ofn.nFileExtension = std::uint16_t(several ? 0 : file.lastIndexOf(u'.') + 1);
