@@ -1,11 +1,20 @@
-// The open dialog as the editor sets it up, driven like a user would.
+// The real file dialog, set up as the editor does and driven like a user would.
 
-#include <QFileInfo>
+#include <QtCore/qtestsupport_core.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <algorithm>
 
-#include "dialog_test_support.h"
 #include "dialogs/com_dlg_ex.h"
 #include "dialogs/com_dlg_hook.h"
+#include "message_box_recorder.h"
+#include "platform/status_window.h"
 
 namespace quarven::testing {
 namespace {
@@ -13,113 +22,166 @@ namespace {
 using dialogs::ComDlgEx;
 using namespace platform;
 
-// The editor's own set-up, in its order.
-void setUpAsTheEditorDoes(ComDlgEx& dlg) {
-  dlg.AllowMultiSelect(false);
-  dlg.CenterDialog(1);
-  dlg.DialogTitle(QStringLiteral("Open A SNES QUARVEN Rom."));
-  dlg.TemplateLibrary(QStringLiteral("COMDLGEX.dll"));
-  dlg.TemplateID(100);
-  dlg.StatusbarVisible(true);
-  dlg.Filter(QStringLiteral("QUARVEN Rom|*.smc*"));
+// Selects files of the shown folder as clicks in the dialog's list would.
+bool selectFiles(QFileDialog& dialog, const QStringList& names) {
+  auto* model = dialog.findChild<QFileSystemModel*>();
+  auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  const auto index = [&](const QString& name) { return model->index(dialog.directory().filePath(name)); };
+  const auto listed = [&] { return std::ranges::all_of(names, [&](auto& n) { return index(n).isValid(); }); };
+  if (!model || !list || !QTest::qWaitFor(listed)) return false;
+  for (const QString& name : names)
+    list->selectionModel()->select(index(name), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  return true;
 }
 
-class OpenDialog : public DialogTest {};
+void pressOk(QFileDialog& dialog) {
+  if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(&dialog, IDOK))) ok->click();
+}
 
-TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsSelectionAndFolder) {
-  const QString rom = makeFile(QStringLiteral("rom.smc"), 1536);
-  QDir(scratch.path()).mkdir(QStringLiteral("more"));
-  const QString more = QDir(scratch.path()).filePath(QStringLiteral("more"));
-  int grownBy = -1, heightBefore = 0;
-  StatusWindow* bar = nullptr;
-  QStringList folderTexts, selectionTexts;
-  bool hasIcon = false;
+// The scratch folder is the working folder while the test runs.
+class OpenDialog : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(QDir::setCurrent(scratch.path())); }
+  void TearDown() override {
+    setCommonDialogDriver({});
+    QDir::setCurrent(previousFolder);
+  }
+  QString makeFile(const QString& name, const QByteArray& content = {}) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    return file.fileName();
+  }
+  // The editor's set-up; its template library is not in the scratch folder.
+  static void setUpAsTheEditorDoes(ComDlgEx& dlg) {
+    dlg.CenterDialog(1);
+    dlg.DialogTitle(QStringLiteral("Open A SNES QUARVEN Rom."));
+    dlg.StatusbarVisible(true);
+    dlg.Filter(QStringLiteral("QUARVEN Rom|*.smc*"));
+  }
 
-  drive(
-      [&](QFileDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Open A SNES QUARVEN Rom.");
-        EXPECT_EQ(d.nameFilters(), QStringList{"QUARVEN Rom (*.smc*)"});
-        bar = statusBarOf(d);
-        ASSERT_NE(bar, nullptr);
-        grownBy = d.height() - heightBefore;
-        EXPECT_EQ(bar->geometry().bottom(), d.height() - 1) << "the bar sits at the bottom edge";
-        folderTexts << bar->text(0);
+  QString previousFolder = QDir::currentPath();
+  QTemporaryDir scratch;
+  QDir dir{scratch.path()};
+};
 
-        ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
-        selectionTexts << bar->text(0) << bar->text(1) << bar->text(2);
-        hasIcon = !bar->icon(0).isNull();
-        EXPECT_EQ(bar->parts().size(), 3u);
-
-        d.setDirectory(more);
-        QCoreApplication::processEvents();
-        folderTexts << bar->text(0);
-        EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath()) << "the working folder follows";
-        d.setDirectory(scratch.path());
-        ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
-        pressOk(d);
-      },
-      [&](QFileDialog& d) { heightBefore = d.height(); });
-
+TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCentredOverTheOwner) {
+  const QString rom = makeFile(QStringLiteral("rom.smc"), QByteArray(1536, 'x'));
+  dir.mkdir(QStringLiteral("more"));
+  const QString more = dir.filePath(QStringLiteral("more"));
+  QWidget owner;
+  owner.setGeometry(100, 50, 801, 700);
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return GetActiveWindow() == &owner; }));
+  int heightBefore = 0;
+  QStringList texts;
+  setCommonDialogDriver({[&](QFileDialog& d) { heightBefore = d.height(); },
+                         [&](QFileDialog& d) {
+                           EXPECT_EQ(d.windowTitle(), "Open A SNES QUARVEN Rom.");
+                           EXPECT_EQ(d.nameFilters(), QStringList{"QUARVEN Rom (*.smc*)"});
+                           RECT r, o;
+                           GetWindowRect(&d, &r);
+                           GetWindowRect(&owner, &o);
+                           EXPECT_EQ(QPoint(r.left, r.top), QPoint(o.left + (o.width() - r.width()) / 2,
+                                                                   o.top + (o.height() - r.height()) / 2));
+                           StatusWindow* bar = d.findChild<StatusWindow*>();
+                           ASSERT_NE(bar, nullptr);
+                           EXPECT_GT(d.height() - heightBefore, 10) << "the dialog grows by the bar";
+                           EXPECT_EQ(bar->geometry().bottom(), d.height() - 1);
+                           texts << bar->text(0);
+                           d.setDirectory(more);
+                           texts << bar->text(0);
+                           EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
+                           d.setDirectory(scratch.path());
+                           ASSERT_TRUE(selectFiles(d, {"rom.smc"}));
+                           texts << bar->text(0) << bar->text(1) << bar->text(2);
+                           EXPECT_FALSE(bar->icon(0).isNull());
+                           pressOk(d);
+                         }});
   ComDlgEx dlg;
   setUpAsTheEditorDoes(dlg);
   EXPECT_TRUE(dlg.ShowOpen());
-  EXPECT_EQ(shown, 1);
-  EXPECT_GT(grownBy, 10) << "the dialog grows by the bar's height";
-  EXPECT_EQ(folderTexts, (QStringList{scratch.path(), more}));
-  const QFileInfo info(rom);
-  EXPECT_EQ(selectionTexts,
-            (QStringList{"rom.smc", "\t1.5KB", "\t" + dialogs::FormatDate(info.lastModified())}));
-  EXPECT_TRUE(hasIcon);
-  EXPECT_EQ(dlg.FileName(), rom);
-  EXPECT_EQ(dlg.FileTitle(), "rom.smc");
-  EXPECT_EQ(dlg.Directory(), scratch.path());
-  EXPECT_EQ(dlg.Extension(), "smc");
-  EXPECT_EQ(dlg.FilterIndex(), 1);
-  EXPECT_EQ(dialogs::gStatusBar, nullptr) << "the bar's handles are released after the dialog";
-  EXPECT_EQ(dialogs::gFileIcon, 0u);
+  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "rom.smc", "\t1.5KB",
+                                "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
+  EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
+            (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
+  EXPECT_TRUE(dialogs::gStatusBar == nullptr && dialogs::gFileIcon == 0) << "handles released";
 }
 
-TEST_F(OpenDialog, CancelLeavesFileNameEmptyAndATypedNewNameComesBack) {
-  makeFile(QStringLiteral("rom.smc"));
-  drive([](QFileDialog& d) { d.reject(); });
-  ComDlgEx cancelled;
-  setUpAsTheEditorDoes(cancelled);
-  EXPECT_FALSE(cancelled.ShowOpen());
-  EXPECT_EQ(cancelled.FileName(), "");
-  EXPECT_TRUE(cancelled.FileNames().isEmpty());
-
-  drive([&](QFileDialog& d) {
-    d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("new.smc"));
-    pressOk(d);
-  });
-  ComDlgEx typed;
-  setUpAsTheEditorDoes(typed);
-  EXPECT_TRUE(typed.ShowOpen());
-  EXPECT_EQ(typed.FileName(), QDir(scratch.path()).filePath("new.smc"));
-  EXPECT_FALSE(QFileInfo::exists(typed.FileName())) << "the dialog itself creates nothing";
+// Without an owner the dialog is not moved.
+TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
+  const QStringList several{makeFile("a.smc"), makeFile("b.smc"), makeFile("c.smc")};
+  // What the user does ("" cancels, "*" selects the three files), whether several may be chosen, the result.
+  const std::tuple<QString, bool, QStringList> cases[] = {{"", false, {}},
+                                                          {"new.smc", false, {dir.filePath("new.smc")}},
+                                                          {QString(250, u'n'), false, {}},  // too long
+                                                          {"*", true, several}};
+  for (const auto& [typed, multi, chosen] : cases) {
+    setCommonDialogDriver({[](QFileDialog& d) { d.move(7, 9); },
+                           [&](QFileDialog& d) {
+                             EXPECT_EQ(d.pos(), QPoint(7, 9));
+                             if (typed.isEmpty()) return d.reject();
+                             if (typed == "*") {
+                               ASSERT_TRUE(selectFiles(d, {"a.smc", "b.smc", "c.smc"}));
+                               const StatusWindow* bar = d.findChild<StatusWindow*>();
+                               EXPECT_EQ(QStringList({bar->text(0), bar->text(1)}),
+                                         (QStringList{QDir::currentPath(), "\t3 files selected"}));
+                             } else {
+                               d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+                             }
+                             pressOk(d);
+                           }});
+    ComDlgEx dlg;
+    setUpAsTheEditorDoes(dlg);
+    dlg.AllowMultiSelect(multi);
+    EXPECT_EQ(dlg.ShowOpen(), !chosen.isEmpty()) << typed.size();
+    EXPECT_EQ(CommDlgExtendedError() == FNERR_BUFFERTOOSMALL, typed.size() == 250);
+    QStringList names = dlg.FileNames();
+    names.sort();
+    EXPECT_EQ(names, chosen) << typed.size();
+    EXPECT_EQ(dlg.FileName(), multi || chosen.isEmpty() ? "" : chosen[0]) << typed.size();
+  }
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("new.smc"))) << "the dialog itself creates nothing";
 }
 
-TEST_F(OpenDialog, ThreeSelectedFilesShowTheFolderAndACountAndComeBackAsFullPaths) {
-  for (const char* name : {"a.smc", "b.smc", "c.smc"}) makeFile(QString::fromLatin1(name));
-  QStringList texts;
-  drive([&](QFileDialog& d) {
-    ASSERT_TRUE(selectFiles(d, {"a.smc", "b.smc", "c.smc"}));
-    StatusWindow* bar = statusBarOf(d);
-    texts << bar->text(0) << bar->text(1);
-    EXPECT_EQ(bar->parts().size(), 2u);
-    pressOk(d);
-  });
-  ComDlgEx dlg;
-  setUpAsTheEditorDoes(dlg);
-  dlg.AllowMultiSelect(true);
-  ASSERT_TRUE(dlg.ShowOpen());
-  EXPECT_EQ(texts, (QStringList{QDir::currentPath(), "\t3 files selected"}));
-  EXPECT_EQ(dlg.FileName(), "");
-  EXPECT_EQ(dlg.Directory(), scratch.path());
-  QStringList titles = dlg.FileTitles();
-  titles.sort();
-  EXPECT_EQ(titles, (QStringList{"a.smc", "b.smc", "c.smc"}));
-  for (const QString& path : dlg.FileNames()) EXPECT_EQ(QFileInfo(path).absolutePath(), scratch.path());
+TEST_F(OpenDialog, TemplateLibraryAbsentUnreadableWithoutTheTemplateAndWithIt) {
+  const QString header = QStringLiteral("QUARVEN DIALOG TEMPLATES 1\r\n");
+  const QString template100 =
+      QStringLiteral("template 100\r\nbutton 101 \"A\"\r\nbutton 102 \"B\"\r\nend\r\n");
+  const QString missing =
+      QStringLiteral("Template Library or Template ID not found.\rContinuing without Template...");
+  // Library text, messages, whether buttons 101 and 102 show where the template has them.
+  const std::tuple<std::optional<QString>, std::vector<QString>, std::vector<bool>> cases[] = {
+      {std::nullopt, {}, {}},
+      {template100, {}, {}},  // no header: not a library, no word
+      {header + "template 200\nbutton 101 \"X\"\nend\n", {missing}, {}},
+      {header + template100, {"Put Copy File code here"}, {true, false}},  // only a captioned one
+  };
+  for (const auto& [library, messages, buttons] : cases) {
+    SCOPED_TRACE(library.value_or("absent").toStdString());
+    QFile::remove(dir.filePath("COMDLGEX.dll"));
+    if (library) makeFile("COMDLGEX.dll", library->toUtf8());
+    MessageBoxRecorder boxes;
+    int shown = 0;
+    std::vector<bool> shownButtons;
+    setCommonDialogDriver({{}, [&](QFileDialog& d) {
+                             ++shown;
+                             for (int id : {101, 102})
+                               if (HWND button = GetDlgItem(&d, id))
+                                 shownButtons.push_back(!button->isHidden());
+                             auto* copy = qobject_cast<QAbstractButton*>(GetDlgItem(&d, 101));
+                             if (copy && !copy->isHidden() && copy->text() == "&Copy") copy->click();
+                           }});
+    ComDlgEx dlg;
+    dlg.TemplateLibrary(QStringLiteral("COMDLGEX.dll"));
+    dlg.TemplateID(100);
+    dlg.txtButton1(QStringLiteral("&Copy"));
+    dlg.ShowOpen();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(boxes.texts(), messages);
+    for (const auto& call : boxes.calls) EXPECT_EQ(call.title, "QUARVEN_EDITOR");
+    EXPECT_EQ(shownButtons, buttons);
+  }
 }
 
 }  // namespace
