@@ -1,13 +1,6 @@
 #pragma once
-// The editor as a user meets it: a Form1, synthetic ROM images written to a scratch folder, the
-// real open dialog answered with a typed name (or cancelled), team buttons clicked, and every
-// message box recorded.
-//
-//   startWith(SyntheticRom());        // Form_Load accepts the image; the window is shown
-//   pressTeam("Mighty Ducks");        // team load through the toolbar button
-//   answerOpenWith(writeRom(other));  // the next open dialog chooses this file
-//   form.mnuOpen_Click();
-//   boxes.texts();                    // the messages shown, in order
+// The editor as a user meets it: a Form1, synthetic images in a scratch folder, the real open dialog
+// answered with a typed name (or cancelled), team buttons clicked, every message box recorded.
 
 #include <gtest/gtest.h>
 
@@ -28,10 +21,8 @@
 #include "synthetic_rom.h"
 #include "ui/form1.h"
 #include "ui/team_toolbar.h"
-#include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
 
-// Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
@@ -64,7 +55,6 @@ class EditorFixture : public ::testing::Test {
  public:
   void TearDown() override { platform::setCommonDialogDriver({}); }
 
-  // Writes an image into the scratch folder and returns its full path.
   QString writeRom(const SyntheticRom& rom, const QString& name = QStringLiteral("rom.smc")) {
     const QString path = QDir(scratch.path()).filePath(name);
     QFile::remove(path);
@@ -92,7 +82,6 @@ class EditorFixture : public ::testing::Test {
     ASSERT_TRUE(boxes.calls.empty()) << boxes.texts().front().toStdString();
   }
 
-  // Clicks the toolbar button of a team key.
   void pressTeam(const QString& key) {
     for (int number = 1; number <= ui::TeamToolbar::kButtonCount; ++number)
       if (form.Toolbar1->key(number) == key) return form.Toolbar1->button(number)->click();

@@ -16,17 +16,13 @@ TEST(Splash, KeyPressOrPictureClickShowsTheMainWindowAndHidesTheSplash) {
   frmSplash splash([&] { return &main; });
   splash.show();
   testing::pressKey(&splash, Qt::Key_Shift, Qt::ShiftModifier);  // no character: nothing happens
-  EXPECT_TRUE(splash.isVisible());
-  EXPECT_FALSE(main.isVisible());
+  EXPECT_TRUE(splash.isVisible() && !main.isVisible());
   testing::pressKey(&splash, Qt::Key_Q, Qt::NoModifier, QStringLiteral("q"));
-  EXPECT_TRUE(main.isVisible());
-  EXPECT_FALSE(splash.isVisible());
-
+  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
   main.hide();
   splash.show();  // kept, not destroyed
   testing::click(splash.Picture1);
-  EXPECT_TRUE(main.isVisible());
-  EXPECT_FALSE(splash.isVisible());
+  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
 }
 
 }  // namespace
