@@ -1,9 +1,11 @@
 #pragma once
 // The editor as a user meets it: a Form1, synthetic images in a scratch folder, the real open dialog
-// answered with a typed name (or cancelled), team buttons clicked, every message box recorded.
+// answered with a typed name (or cancelled), team buttons clicked, every message box recorded; and
+// the window's box sets.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,12 +17,12 @@
 #include <filesystem>
 #include <ostream>
 
-#include "form1_test_support.h"
 #include "message_box_recorder.h"
 #include "platform/common_dialog.h"
 #include "synthetic_rom.h"
 #include "ui/form1.h"
 #include "ui/team_toolbar.h"
+#include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -28,6 +30,31 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace quarven::testing {
+
+inline std::vector<ui::TextBox*> allLineSlots(ui::Form1& form) {
+  std::vector<ui::TextBox*> boxes;
+  for (int line = 0; line < ui::Form1::kLines; ++line)
+    for (ui::TextBox* box : form.lineSlots(line)) boxes.push_back(box);
+  return boxes;
+}
+
+// Text0, Text1 and Text2 of every player row.
+inline std::vector<ui::TextBox*> rowBoxes(ui::Form1& form) {
+  std::vector<ui::TextBox*> boxes;
+  for (int row = 0; row < ui::Form1::kPlayerRows; ++row)
+    boxes.insert(boxes.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
+  return boxes;
+}
+
+// The window shown and active with the panel and all 25 player rows showing.
+inline void showEditingPanel(ui::Form1& form) {
+  form.show();
+  form.showboxes();
+  for (ui::TextBox* box : rowBoxes(form)) box->show();
+  form.activateWindow();
+  QApplication::setActiveWindow(&form);
+  QApplication::processEvents();
+}
 
 // What the window shows of the editing panel: texts, visibility and the figures' colours.
 struct PanelSnapshot {
@@ -67,8 +94,7 @@ class EditorFixture : public ::testing::Test {
     platform::setCommonDialogDriver({{}, [this, typedName](QFileDialog& dialog) {
                                        lastDialogTitle = dialog.windowTitle();
                                        if (typedName.isEmpty()) return dialog.reject();
-                                       if (auto* edit =
-                                               dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                                       if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit"))
                                          edit->setText(typedName);
                                        QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
                                      }});

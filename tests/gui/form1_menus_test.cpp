@@ -1,12 +1,14 @@
 // The Options and File menu handlers: option toggles with their messages, the help box widths,
-// always on top, and Quit.
+// always on top, and Quit; and the splash window.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
+#include "dialogs/frm_splash.h"
 #include "key_input.h"
 #include "message_box_recorder.h"
 #include "platform/window_api.h"
@@ -109,6 +111,21 @@ TEST(Form1Options, QuitAsksAndEndsOnlyOnYesTheCloseBoxEndsWithoutAsking) {
   form.show();
   EXPECT_EQ(runAndDo([&] { form.close(); }), 0);
   EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+// A key press or a picture click on the splash shows the main window and hides the splash.
+TEST(Splash, KeyPressOrPictureClickShowsTheMainWindow) {
+  QWidget main;
+  dialogs::frmSplash splash([&] { return &main; });
+  splash.show();
+  testing::pressKey(&splash, Qt::Key_Shift, Qt::ShiftModifier);  // no character: nothing happens
+  EXPECT_TRUE(splash.isVisible() && !main.isVisible());
+  testing::pressKey(&splash, Qt::Key_Q, Qt::NoModifier, QStringLiteral("q"));
+  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
+  main.hide();
+  splash.show();  // kept, not destroyed
+  testing::click(splash.Picture1);
+  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <functional>
+#include <optional>
 
 #include "editor_fixture.h"
 
@@ -16,32 +17,29 @@ enum class Outcome { Accepted, Rejected, Failed };
 
 struct OpenCase {
   const char* what;
-  std::function<QString(EditorFixture&)> choose;  // the name typed in the dialog; empty cancels it
+  std::optional<SyntheticRom> rom;  // none: a name of no file is typed
   Outcome outcome;
   QString label3;  // the caption the check leaves; empty: not looked at
+  bool cancel = false, readOnly = false;
+
+  // Prepares the file and returns the name typed in the dialog; empty cancels it.
+  QString choose(EditorFixture& f) const {
+    if (cancel) return {};
+    if (!rom) return QDir(f.scratch.path()).filePath(QStringLiteral("typed.smc"));
+    const QString path = f.writeRom(*rom, QString::fromLatin1(what) + ".smc");
+    if (readOnly) ::chmod(path.toLocal8Bit().constData(), 0444);
+    return path;
+  }
 };
 
 const std::vector<OpenCase>& openCases() {
   static const std::vector<OpenCase> cases = {
-      {"another image", [](EditorFixture& f) { return f.writeRom(SyntheticRom(7), "other.smc"); },
-       Outcome::Accepted, "AF"},
-      {"a read-only image",
-       [](EditorFixture& f) {
-         const QString path = f.writeRom(SyntheticRom(7), "locked.smc");
-         ::chmod(path.toLocal8Bit().constData(), 0444);
-         return path;
-       },
-       Outcome::Accepted, "AF"},
-      {"a wrong signature byte",
-       [](EditorFixture& f) { return f.writeRom(SyntheticRom().signature(5), "x.smc"); }, Outcome::Rejected,
-       "5"},
-      {"528 bytes", [](EditorFixture& f) { return f.writeRom(SyntheticRom().truncate(0x210), "y.smc"); },
-       Outcome::Rejected, "0"},
-      {"a cancelled dialog", [](EditorFixture&) { return QString(); }, Outcome::Failed, {}},
-      {"a typed name of no file",
-       [](EditorFixture& f) { return QDir(f.scratch.path()).filePath("typed.smc"); },
-       Outcome::Failed,
-       {}},
+      {"another image", SyntheticRom(7), Outcome::Accepted, "AF"},
+      {"a read-only image", SyntheticRom(7), Outcome::Accepted, "AF", false, true},
+      {"a wrong signature byte", SyntheticRom().signature(5), Outcome::Rejected, "5"},
+      {"528 bytes", SyntheticRom().truncate(0x210), Outcome::Rejected, "0"},
+      {"a cancelled dialog", {}, Outcome::Failed, {}, true},
+      {"a typed name of no file", {}, Outcome::Failed, {}},
   };
   return cases;
 }

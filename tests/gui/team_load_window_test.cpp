@@ -11,15 +11,11 @@
 namespace quarven::testing {
 namespace {
 
-QString hex(std::uint8_t byte) {
-  return QString::number(byte, 16).toUpper();
-}
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-std::uint32_t keyColour(std::uint16_t word) {
+const auto hex = [](std::uint8_t byte) { return QString::number(byte, 16).toUpper(); };
+const auto qs = [](std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); };
+const auto keyColour = [](std::uint16_t word) {
   return colours::displayColourOfKey(colourText(word)).value();
-}
+};
 
 using TeamLoadWindow = EditorFixture;
 
@@ -51,10 +47,9 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
         EXPECT_EQ(lineBoxes[box]->text(),
                   hex(t.players[t.lines[line][lineBoxes.size() - box - 1] - 1u].number));
     }
-    for (int part = 0; part < 10; ++part) {
-      EXPECT_EQ(form.SSTab1->sampleColour(part), keyColour(t.home[part])) << "home part " << part;
-      EXPECT_EQ(form.SSTab1->sampleColour(10 + part), keyColour(t.away[part])) << "away part " << part;
-    }
+    for (int slot = 0; slot < 20; ++slot)
+      EXPECT_EQ(form.SSTab1->sampleColour(slot), keyColour(slot < 10 ? t.home[slot] : t.away[slot - 10]))
+          << slot;
   }
 }
 
@@ -114,15 +109,9 @@ TEST_F(TeamLoadWindow, DamagedImages) {
     QStringList messageHas;  // empty: no message
     bool loads;
   } cases[] = {
-      {"a 29th terminator early in the name block", SyntheticRom().nameBlockByte(3, 0x00), {}, false},
-      {"cut short before the team's records",
-       SyntheticRom().truncate(0xE2000),
-       {"too short", "LOS ANGELES KINGS", "Open Rom"},
-       false},
-      {"an unreadable record length",
-       SyntheticRom().recordLengthByte("Kings", 3, 0),
-       {"LOS ANGELES KINGS", "roster row 4", "SAVE"},
-       true},
+      {"early 29th terminator", SyntheticRom().nameBlockByte(3, 0x00), {}, false},
+      {"cut short", SyntheticRom().truncate(0xE2000), {"too short", "LOS ANGELES KINGS", "Open Rom"}, false},
+      {"bad length", SyntheticRom().recordLengthByte("Kings", 3, 0), {"KINGS", "roster row 4", "SAVE"}, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

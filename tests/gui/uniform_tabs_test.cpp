@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QImage>
-#include <array>
 #include <set>
 
-#include "colours/swatch_data.h"
 #include "key_input.h"
 #include "platform/system_colours.h"
 #include "ui/twips.h"
@@ -24,25 +22,22 @@ using platform::GetSysColor;
 
 constexpr Side kSides[] = {Side::Home, Side::Away};
 
+// Shown, with every group of both sides in its own colour and the swatch list applied, as a team
+// load leaves them.
 class UniformTabsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     tabs.show();
+    for (Side side : kSides)
+      for (int k = 0; k < kPartCount; ++k)
+        tabs.paintPartGroup(side, k, 0x102030u + 8u * k + (side == Side::Away ? 0x400000u : 0));
+    tabs.applySwatchColourList();
     QApplication::processEvents();
   }
 
-  // Every group of both sides in its own colour, as a team load leaves them.
-  void paintAllGroups() {
-    for (Side side : kSides)
-      for (int k = 0; k < kPartCount; ++k) tabs.paintPartGroup(side, k, groupColour(side, k));
-  }
-  static std::uint32_t groupColour(Side side, int k) {
-    return 0x102030u + 8u * k + (side == Side::Away ? 0x400000u : 0);
-  }
-
   std::set<int> changedBoxesAfter(auto action) {
-    std::array<std::uint32_t, colours::kFigureBoxCount> before{};
-    for (int i = 0; i < colours::kFigureBoxCount; ++i) before[std::size_t(i)] = tabs.boxColour(i);
+    std::vector<std::uint32_t> before;
+    for (int i = 0; i < colours::kFigureBoxCount; ++i) before.push_back(tabs.boxColour(i));
     action();
     std::set<int> changed;
     for (int i = 0; i < colours::kFigureBoxCount; ++i)
@@ -59,24 +54,17 @@ class UniformTabsTest : public ::testing::Test {
 };
 
 TEST_F(UniformTabsTest, PaintingAGroupChangesExactlyThatGroupsBoxes) {
-  paintAllGroups();
   for (Side side : kSides)
     for (int k = 0; k < kPartCount; ++k) {
-      EXPECT_EQ(changedBoxesAfter([&] { tabs.paintPartGroup(side, k, 0xABCDEF); }), groupOf(side, k))
+      const std::uint32_t colour = 0xAB0000u + 16u * int(side) + k;
+      EXPECT_EQ(changedBoxesAfter([&] { tabs.paintPartGroup(side, k, colour); }), groupOf(side, k))
           << "side " << int(side) << " part " << k;
-      EXPECT_EQ(tabs.sampleColour(side == Side::Away ? 10 + k : k), 0xABCDEFu);
-      tabs.paintPartGroup(side, k, groupColour(side, k));
+      EXPECT_EQ(tabs.sampleColour(side == Side::Away ? 10 + k : k), colour);
     }
-  EXPECT_TRUE(changedBoxesAfter([&] {
-                tabs.paintPartGroup(Side::Home, kPartCount, 1);
-                tabs.paintPartGroup(Side::Away, -1, 1);
-              }).empty());
 }
 
 // What is drawn: each box in its colour (later boxes over earlier ones), unpainted boxes, fixed pieces.
 TEST_F(UniformTabsTest, FiguresShowGroupColoursAndKeepFacesAndPieces) {
-  paintAllGroups();
-  tabs.applySwatchColourList();
   for (int swatch : {3, 40, 92}) tabs.Label11_Click(swatch);
   for (Side side : kSides) {
     const QImage image = tabs.figure(side)->grab().toImage();
@@ -99,31 +87,31 @@ TEST_F(UniformTabsTest, FiguresShowGroupColoursAndKeepFacesAndPieces) {
   }
 }
 
-// Each tab keeps its own selected part (red text); a swatch click recolours the current tab's one.
+// Each tab keeps its own selected part (red text); a swatch click recolours the current tab's one;
+// indexes outside the sets change nothing.
 TEST_F(UniformTabsTest, SelectionPerTabAndSwatchClick) {
-  paintAllGroups();
-  tabs.applySwatchColourList();
   EXPECT_EQ(tabs.selector(Side::Away, 1)->textColour(), GetSysColor(platform::COLOR_WINDOW));
   testing::click(tabs.selector(Side::Away, 4));  // AWAY is current at start
   tabs.setCurrentIndex(0);
   tabs.Label8_Click(2);
   tabs.Label8_Click(2);  // again: still the only red one
-  for (int bad : {-1, kPartCount}) {
-    tabs.Label8_Click(bad);
-    tabs.Label12_Click(bad);
-  }
+  EXPECT_TRUE(changedBoxesAfter([&] {
+                for (int bad : {-1, kPartCount}) {
+                  tabs.Label8_Click(bad);
+                  tabs.Label12_Click(bad);
+                  tabs.paintPartGroup(Side(bad & 1), bad, 1);
+                }
+                for (int bad : {-1, 93, 124, 218}) tabs.Label11_Click(bad);
+              }).empty());
   for (int k = 0; k < kPartCount; ++k)
     EXPECT_EQ(tabs.selector(Side::Home, k)->textColour(), k == 2 ? 0x0000FFu : 0xFFFFFFu) << k;
   EXPECT_EQ(tabs.selectedPart(Side::Home), 2);
   EXPECT_EQ(tabs.selectedPart(Side::Away), 4);
-
   EXPECT_EQ(changedBoxesAfter([&] { testing::click(tabs.swatch(62)); }), groupOf(Side::Home, 2));
   EXPECT_EQ(tabs.sampleColour(2), 0xA89020u);
-  EXPECT_TRUE(changedBoxesAfter([&] {
-                for (int bad : {-1, 93, 124, 218}) tabs.Label11_Click(bad);
-              }).empty());
 }
 
+// Places inside the control, also when the control is shown later than its window (as the panel is).
 TEST_F(UniformTabsTest, ControlsStandAtTheirTwipsPlacesAlsoWhenShownLate) {
   const auto inside = [](const QWidget* w, const QWidget* in) {
     return QRect(w->mapTo(in, QPoint()), w->size());
@@ -134,10 +122,8 @@ TEST_F(UniformTabsTest, ControlsStandAtTheirTwipsPlacesAlsoWhenShownLate) {
   QApplication::processEvents();
   EXPECT_EQ(inside(tabs.Picture1(), &tabs), QRect(4, 40, 62, 84));
   EXPECT_EQ(inside(tabs.swatch(82), &tabs), QRect(4, 124, 13, 13));  // row 7, column 0
-  EXPECT_EQ(inside(tabs.selector(Side::Home, 2), &tabs), QRect(36, 28, 22, 13));
   EXPECT_FALSE(tabs.swatch(200)->isVisible());
-
-  QWidget window;  // shows the control only later, as the editing panel does
+  QWidget window;
   auto* late = new UniformTabs(&window);
   late->hide();
   window.show();
