@@ -8,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImage>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace quarven::platform {

@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <filesystem>
-#include <ostream>
 
 #include "message_box_recorder.h"
 #include "platform/common_dialog.h"

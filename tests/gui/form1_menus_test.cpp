@@ -1,65 +1,49 @@
 // The Options and File menu handlers: option toggles with their messages, the help box widths,
 // always on top, and Quit; and the splash window.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QLabel>
 #include <QTimer>
 
 #include "dialogs/frm_splash.h"
+#include "editor_fixture.h"
 #include "key_input.h"
-#include "message_box_recorder.h"
 #include "platform/window_api.h"
-#include "ui/form1.h"
 #include "ui/help_box.h"
-#include "ui/text_box.h"
 
 namespace quarven::ui {
 namespace {
 
 using testing::MessageBoxRecorder;
 
-// The message comes while the box is disabled: before enabling, after disabling.
+// Each toggle flips its box and caption; its message comes while the box is disabled: before enabling
+// the team name, after disabling the abbreviation. The texts stay.
 TEST(Form1Options, TogglesFlipBoxAndCaptionWithTheirMessageOnOneSide) {
-  const struct {
-    QAction* Form1::*item;
-    TextBox* Form1::*box;
-    bool onAtStart;
-    QString message, captionWhileOn, captionWhileOff;
-  } cases[] = {
-      {&Form1::mnuTeamNameChange, &Form1::Text10, false,
-       "This option only works about half of the time, it may corrupt the rom causing it to not work. Make "
-       "sure to save a copy.",
-       "Disable Team Name Change", "Enable Team Name Change"},
-      {&Form1::mnudisAbbrev, &Form1::Text12, true,
-       "This option will save your rom from being corrupt if you manually edited the team abbreviations "
-       "with a hex editor.",
-       "Disable Team Abbreviation Change", "Enable Team Abbreviation Change"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.captionWhileOff.toStdString());
-    Form1 form;
-    TextBox* box = form.*c.box;
+  Form1 form;
+  MessageBoxRecorder boxes;
+  QStringList seen;
+  const auto flipTwice = [&](QAction* item, TextBox* box) {
     box->setText(QStringLiteral("KEEP"));
-    MessageBoxRecorder boxes;
-    std::vector<bool> enabledWhileShown;
-    boxes.onShow = [&](const platform::MessageBoxCall&) { enabledWhileShown.push_back(box->isEnabled()); };
-    for (int flip = 1; flip <= 4; ++flip) {
-      const bool on = (flip % 2 == 1) != c.onAtStart;
-      (form.*c.item)->trigger();
-      EXPECT_EQ(box->isEnabled(), on) << flip;
-      EXPECT_EQ((form.*c.item)->text(), on ? c.captionWhileOn : c.captionWhileOff) << flip;
+    boxes.onShow = [&, box](const platform::MessageBoxCall& call) {
+      seen << call.title + (box->isEnabled() ? " over enabled box" : "");
+    };
+    for (int flip = 0; flip < 2; ++flip) {
+      item->trigger();
+      seen << item->text() + (box->isEnabled() ? " on " : " off ") + box->text();
     }
-    EXPECT_EQ(boxes.texts(), (std::vector<QString>{c.message, c.message}));
-    EXPECT_EQ(enabledWhileShown, (std::vector<bool>{false, false}));
-    for (const auto& call : boxes.calls) {
-      EXPECT_EQ(call.title, "QUARVEN EDITOR");
-      EXPECT_EQ(call.style, unsigned(platform::MB_OK));
-    }
-    EXPECT_EQ(box->text(), QStringLiteral("KEEP"));
-  }
+  };
+  flipTwice(form.mnuTeamNameChange, form.Text10);
+  flipTwice(form.mnudisAbbrev, form.Text12);
+  EXPECT_EQ(seen, QStringList({"QUARVEN EDITOR", "Disable Team Name Change on KEEP",
+                               "Enable Team Name Change off KEEP", "QUARVEN EDITOR",
+                               "Enable Team Abbreviation Change off KEEP",
+                               "Disable Team Abbreviation Change on KEEP"}));
+  EXPECT_EQ(boxes.texts(),
+            (std::vector<QString>{
+                "This option only works about half of the time, it may corrupt the rom causing it "
+                "to not work. Make sure to save a copy.",
+                "This option will save your rom from being corrupt if you manually edited the "
+                "team abbreviations with a hex editor."}));
+  for (const auto& call : boxes.calls) EXPECT_EQ(call.style, unsigned(platform::MB_OK));
 }
 
 // The help box widens the window (once), a double click narrows it; always on top twice, then normal.

@@ -53,32 +53,30 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
   }
 }
 
-// Rows beyond the team keep the texts of the team before; a line box naming one shows its text.
-TEST_F(TeamLoadWindow, RowsBeyondTheTeamKeepTheirTexts) {
-  startWith(SyntheticRom().lineSlot("Mighty Ducks", 6, 4, 22).lineSlot("Mighty Ducks", 6, 3, 26));
+// What a load does not set stays from the load before: rows beyond the team keep their texts (a line
+// box naming one shows it), and a colour text without a key keeps its slot's colour (black at first).
+TEST_F(TeamLoadWindow, WhatALoadDoesNotSetStaysFromTheLoadBefore) {
+  const SyntheticRom rom = SyntheticRom()
+                               .lineSlot("Mighty Ducks", 6, 4, 22)
+                               .lineSlot("Mighty Ducks", 6, 3, 26)
+                               .homeWord("Bruins", 0, 0x1234)
+                               .awayWord("Bruins", 9, 0x1234);
+  startWith(rom);
   const auto tail = [&] {
     QStringList texts;
     for (int i = 18; i < 24; ++i) texts << form.Text1[i]->text() + form.Text0[i]->text();
     return texts;
   };
   pressTeam(QStringLiteral("Bruins"));  // 24 rows
+  EXPECT_EQ(form.SSTab1->sampleColour(0) | form.SSTab1->sampleColour(19), 0u);
   const QStringList bruinsTail = tail();
   pressTeam(QStringLiteral("Mighty Ducks"));  // 18 rows
   EXPECT_EQ(form.Text9[0]->text(), form.Text0[21]->text());
   EXPECT_EQ(form.Text9[1]->text(), "");  // slot value 26: no row
   EXPECT_EQ(tail(), bruinsTail);
-}
-
-// A colour text without a key shows black at first, then the colour its slot had on the load before.
-TEST_F(TeamLoadWindow, ASlotWithoutAKeyKeepsItsLastColour) {
-  const SyntheticRom rom = SyntheticRom().homeWord("Bruins", 0, 0x1234).awayWord("Bruins", 9, 0x1234);
-  startWith(rom);
   pressTeam(QStringLiteral("Bruins"));
-  EXPECT_EQ(form.SSTab1->sampleColour(0) | form.SSTab1->sampleColour(19), 0u);
-  pressTeam(QStringLiteral("Kings"));
-  pressTeam(QStringLiteral("Bruins"));
-  EXPECT_EQ(form.SSTab1->sampleColour(0), keyColour(rom.team("Kings").home[0]));
-  EXPECT_EQ(form.SSTab1->sampleColour(19), keyColour(rom.team("Kings").away[9]));
+  EXPECT_EQ(form.SSTab1->sampleColour(0), keyColour(rom.team("Mighty Ducks").home[0]));
+  EXPECT_EQ(form.SSTab1->sampleColour(19), keyColour(rom.team("Mighty Ducks").away[9]));
 }
 
 TEST_F(TeamLoadWindow, FirstLoadSetsTheSwatchesAndASwatchClickRecoloursAwaySleeves) {
