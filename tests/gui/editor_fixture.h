@@ -1,16 +1,11 @@
 #pragma once
-// The editor as a user meets it: a Form1, synthetic ROM images written to a scratch folder, the
-// real open dialog answered with a typed name (or cancelled), team buttons clicked, and every
-// message box recorded.
-//
-//   startWith(SyntheticRom());        // Form_Load accepts the image; the window is shown
-//   pressTeam("Mighty Ducks");        // team load through the toolbar button
-//   answerOpenWith(writeRom(other));  // the next open dialog chooses this file
-//   form.mnuOpen_Click();
-//   boxes.texts();                    // the messages shown, in order
+// The editor as a user meets it: a Form1, synthetic images in a scratch folder, the real open dialog
+// answered with a typed name (or cancelled), team buttons clicked, every message box recorded; and
+// the window's box sets.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -20,9 +15,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <filesystem>
-#include <ostream>
 
-#include "form1_test_support.h"
 #include "message_box_recorder.h"
 #include "platform/common_dialog.h"
 #include "synthetic_rom.h"
@@ -31,12 +24,36 @@
 #include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
 
-// Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
 
 namespace quarven::testing {
+
+inline std::vector<ui::TextBox*> allLineSlots(ui::Form1& form) {
+  std::vector<ui::TextBox*> boxes;
+  for (int line = 0; line < ui::Form1::kLines; ++line)
+    for (ui::TextBox* box : form.lineSlots(line)) boxes.push_back(box);
+  return boxes;
+}
+
+// Text0, Text1 and Text2 of every player row.
+inline std::vector<ui::TextBox*> rowBoxes(ui::Form1& form) {
+  std::vector<ui::TextBox*> boxes;
+  for (int row = 0; row < ui::Form1::kPlayerRows; ++row)
+    boxes.insert(boxes.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
+  return boxes;
+}
+
+// The window shown and active with the panel and all 25 player rows showing.
+inline void showEditingPanel(ui::Form1& form) {
+  form.show();
+  form.showboxes();
+  for (ui::TextBox* box : rowBoxes(form)) box->show();
+  form.activateWindow();
+  QApplication::setActiveWindow(&form);
+  QApplication::processEvents();
+}
 
 // What the window shows of the editing panel: texts, visibility and the figures' colours.
 struct PanelSnapshot {
@@ -64,7 +81,6 @@ class EditorFixture : public ::testing::Test {
  public:
   void TearDown() override { platform::setCommonDialogDriver({}); }
 
-  // Writes an image into the scratch folder and returns its full path.
   QString writeRom(const SyntheticRom& rom, const QString& name = QStringLiteral("rom.smc")) {
     const QString path = QDir(scratch.path()).filePath(name);
     QFile::remove(path);
@@ -77,8 +93,7 @@ class EditorFixture : public ::testing::Test {
     platform::setCommonDialogDriver({{}, [this, typedName](QFileDialog& dialog) {
                                        lastDialogTitle = dialog.windowTitle();
                                        if (typedName.isEmpty()) return dialog.reject();
-                                       if (auto* edit =
-                                               dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                                       if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit"))
                                          edit->setText(typedName);
                                        QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
                                      }});
@@ -92,7 +107,6 @@ class EditorFixture : public ::testing::Test {
     ASSERT_TRUE(boxes.calls.empty()) << boxes.texts().front().toStdString();
   }
 
-  // Clicks the toolbar button of a team key.
   void pressTeam(const QString& key) {
     for (int number = 1; number <= ui::TeamToolbar::kButtonCount; ++number)
       if (form.Toolbar1->key(number) == key) return form.Toolbar1->button(number)->click();

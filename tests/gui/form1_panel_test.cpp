@@ -1,16 +1,10 @@
-// Showing, hiding and emptying the editing panel, and the whole-text selection on focus.
+// The editing panel's text boxes: showing, hiding and emptying the panel, the whole-text selection on
+// focus, the typing limit (which cuts typing and pasting, never what the program sets) and menu keys.
 
-#include <gtest/gtest.h>
+#include <QClipboard>
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-
-#include "form1_test_support.h"
+#include "editor_fixture.h"
 #include "key_input.h"
-#include "ui/team_toolbar.h"
-#include "ui/uniform_tabs.h"
 
 namespace quarven::ui {
 namespace {
@@ -18,34 +12,28 @@ namespace {
 using testing::allLineSlots;
 using testing::rowBoxes;
 
-// The panel without the player rows and the toolbar.
-std::vector<QWidget*> panelWithoutRows(Form1& form) {
-  std::vector<QWidget*> controls{form.Label1, form.Label4, form.Label5, form.Label6,  form.Label15,
-                                 form.Text10, form.Text12, form.SSTab1, form.Command1};
-  controls.insert(controls.end(), form.Text11.begin(), form.Text11.end());
-  for (TextBox* box : allLineSlots(form)) controls.push_back(box);
-  return controls;
-}
-
+// noshowboxes hides the panel but not the toolbar and keeps texts; showboxes shows it all but the rows.
 TEST(Form1Panel, HidingKeepsToolbarAndTextsAndShowingLeavesThePlayerRowsHidden) {
   Form1 form;
   testing::showEditingPanel(form);
-  form.Text1[2]->setText(QStringLiteral("KEPT"));
+  std::vector<QWidget*> panel{form.Label1, form.Label4, form.Label5, form.Label6,  form.Label15,
+                              form.Text10, form.Text12, form.SSTab1, form.Command1};
+  panel.insert(panel.end(), form.Text11.begin(), form.Text11.end());
+  for (TextBox* box : allLineSlots(form)) panel.push_back(box);
+  const std::vector<TextBox*> rows = rowBoxes(form);
+  const auto shownCount = [](const auto& controls) {
+    return std::count_if(controls.begin(), controls.end(), [](QWidget* w) { return w->isVisible(); });
+  };
   form.Text3[4]->setText(QStringLiteral("12"));
   form.noshowboxes();
-  for (QWidget* control : panelWithoutRows(form)) EXPECT_FALSE(control->isVisible());
-  for (QWidget* box : rowBoxes(form)) EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(shownCount(panel) + shownCount(rows), 0);
   EXPECT_TRUE(form.Toolbar1->isVisible());
-  EXPECT_EQ(form.Text1[2]->text(), QStringLiteral("KEPT"));
   EXPECT_EQ(form.Text3[4]->text(), QStringLiteral("12"));
-
   form.Toolbar1->hide();
-  form.noshowboxes();
-  EXPECT_FALSE(form.Toolbar1->isVisible());
   form.showboxes();
-  for (QWidget* control : panelWithoutRows(form)) EXPECT_TRUE(control->isVisible());
+  EXPECT_EQ(shownCount(panel), std::ssize(panel));
   EXPECT_TRUE(form.Toolbar1->isVisible());
-  for (QWidget* box : rowBoxes(form)) EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(shownCount(rows), 0);
 }
 
 TEST(Form1Panel, ClearEmptiesRowsSlotsAndAbbreviationOnly) {
@@ -55,51 +43,83 @@ TEST(Form1Panel, ClearEmptiesRowsSlotsAndAbbreviationOnly) {
   form.Text12->setText(QStringLiteral("BOS"));
   form.Text10->setText(QStringLiteral("Bruins"));
   form.Label4->setText(QStringLiteral("BOSTON BRUINS"));
-
   form.clearboxes();
-  for (TextBox* box : rowBoxes(form)) EXPECT_TRUE(box->text().isEmpty());
-  for (TextBox* box : allLineSlots(form)) EXPECT_TRUE(box->text().isEmpty());
-  EXPECT_TRUE(form.Text12->text().isEmpty());
-  EXPECT_EQ(form.Text10->text(), QStringLiteral("Bruins"));
-  EXPECT_EQ(form.Label4->text(), QStringLiteral("BOSTON BRUINS"));
-  EXPECT_EQ(form.Text11[0]->text(), QStringLiteral("SCORING 1"));
+  QString left = form.Text12->text();
+  for (TextBox* box : rowBoxes(form)) left += box->text();
+  for (TextBox* box : allLineSlots(form)) left += box->text();
+  EXPECT_EQ(left, "");
+  EXPECT_EQ(form.Text10->text() + "|" + form.Label4->text() + "|" + form.Text11[0]->text(),
+            "Bruins|BOSTON BRUINS|SCORING 1");
 }
 
-class Form1Focus : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form.Text10->setEnabled(true);
-    testing::showEditingPanel(form);
-  }
-  // Focus moves to the box from another one; returns the selected text and the caret.
-  std::pair<QString, int> focus(TextBox* box) {
+// Focus coming from another control selects the whole text of a typing box, so typing replaces it;
+// line names and handler indexes outside the sets select nothing.
+TEST(Form1Panel, TypingBoxesSelectTheirWholeTextOnFocus) {
+  Form1 form;
+  form.Text10->setEnabled(true);
+  testing::showEditingPanel(form);
+  const auto focus = [&](TextBox* box) {
     form.Toolbar1->button(1)->setFocus(Qt::OtherFocusReason);
     box->setFocus(Qt::OtherFocusReason);
-    return {box->selectedText(), box->cursorPosition()};
-  }
-  Form1 form;
-};
-
-TEST_F(Form1Focus, TypingBoxesSelectTheirWholeTextOnFocus) {
+    return std::pair(box->selectedText(), box->cursorPosition());
+  };
   std::vector<TextBox*> boxes{form.Text0[0], form.Text1[24], form.Text10, form.Text12};
   for (TextBox* box : allLineSlots(form)) boxes.push_back(box);
   for (TextBox* box : boxes) {
     box->setText(QStringLiteral("42"));
     box->setCursorPosition(1);
-    EXPECT_EQ(focus(box), std::make_pair(QStringLiteral("42"), 2));
+    EXPECT_EQ(focus(box), std::pair(QStringLiteral("42"), 2)) << box->objectName().toStdString();
   }
-  form.Text0[4]->setText(QStringLiteral("27"));
   focus(form.Text0[4]);
   testing::typeText(form.Text0[4], QStringLiteral("8"));
   EXPECT_EQ(form.Text0[4]->text(), QStringLiteral("8"));
-}
-
-TEST_F(Form1Focus, LineNamesAndIndexesOutsideTheSetSelectNothing) {
   focus(form.Text11[2]);
   EXPECT_FALSE(form.Text11[2]->hasSelectedText());
   form.Text8_GotFocus(4);  // Text8 has boxes 0..3
   form.Text0_GotFocus(-1);
   form.Text1_GotFocus(25);
+}
+
+TEST(TextBox, TypingAndPastingStopAtTheLimitProgramTextIsKeptWhole) {
+  const struct {
+    int maxLength;
+    const char *before, *typed, *after;
+    int selectFrom = -1, selectLength = 0;  // -1: caret at the end, nothing selected
+  } cases[] = {
+      {2, "", "123", "12"},         {0, "", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+      {2, "12", "9", "19", 1, 1},   {2, "ABC", "D", "ABC"},  // over the limit, set by the program
+      {2, "ABC", "XY", "XY", 0, 3}, {2, "ABC", "X", "ABC", 0, 1},
+  };
+  for (const auto& c : cases) {
+    TextBox box;
+    box.setMaxLength(c.maxLength);
+    box.setText(QString::fromLatin1(c.before));
+    if (c.selectFrom >= 0) box.setSelection(c.selectFrom, c.selectLength);
+    testing::typeText(&box, QString::fromLatin1(c.typed));
+    EXPECT_EQ(box.text(), QString::fromLatin1(c.after)) << c.before << " + " << c.typed;
+  }
+  TextBox box;
+  box.setMaxLength(2);
+  box.setText(QStringLiteral("ANH"));
+  box.setMaxLength(1);  // a new limit does not cut either
+  box.end(false);
+  testing::pressKey(&box, Qt::Key_Backspace);
+  EXPECT_EQ(box.text(), QStringLiteral("AN"));
+  box.setMaxLength(3);
+  box.setText(QStringLiteral("A"));
+  box.end(false);
+  QGuiApplication::clipboard()->setText(QStringLiteral("BCDEF"));
+  testing::pressKey(&box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box.text(), QStringLiteral("ABC"));
+  EXPECT_EQ(box.cursorPosition(), 3);
+}
+
+// Ctrl+A ("QUARVEN Editor") and Ctrl+D (abbreviation option) go to the menu; copy stays with the box.
+TEST(TextBox, MenuShortcutsWinOverEditingKeys) {
+  Form1 form;
+  EXPECT_FALSE(testing::wantsShortcut(form.Text12, Qt::CTRL | Qt::Key_A));
+  EXPECT_FALSE(testing::wantsShortcut(form.Text1[0], Qt::CTRL | Qt::Key_D));
+  EXPECT_TRUE(testing::wantsShortcut(form.Text12, Qt::CTRL | Qt::Key_C));
 }
 
 }  // namespace
