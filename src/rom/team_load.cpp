@@ -153,7 +153,7 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   SelectedTeam state = current;
   std::size_t stop = 0;
   if (!splitTeamNames(block, state.teamname, state.teamnameBytes, &stop))
-    return unchanged(TeamLoadOutcome::StoppedByTerminator, state, damagedNameBlock(*row, stop));
+    return unchanged(TeamLoadOutcome::StoppedByTerminator, current, damagedNameBlock(*row, stop));
 
   TeamBytes bytes;
   if (auto failure = readTeamPlaces(rom, *row, bytes))

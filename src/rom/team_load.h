@@ -19,8 +19,8 @@ enum class TeamLoadOutcome {
   // shown, `message` says which row, and the state's recordsReadable is false.
   LoadedRecordsUnreadable,
   // A 29th terminator came before the last byte read of the team-name block: the block is
-  // damaged, `message` says so; only `teamname` changed (as far as the split got) and the window
-  // stays as it was.
+  // damaged, `message` says so; neither the state nor the window changes, so a later save cannot
+  // write back names the split read out of place.
   StoppedByTerminator,
   // The image could not be opened or read, or is too short: `message` says why; nothing changes.
   Failed,

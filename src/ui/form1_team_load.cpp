@@ -31,7 +31,6 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
                         QStringLiteral(" Please select the ROM image again with Open Rom (Ctrl+R)."));
       return;
     case TeamLoadOutcome::StoppedByTerminator:
-      selectedTeam = result.state;  // only the team names changed, as far as the split got
       showEditorMessage(text(result.message));
       return;
     case TeamLoadOutcome::Loaded:
