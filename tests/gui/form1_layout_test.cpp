@@ -1,5 +1,6 @@
 // The main window as it starts: geometry, start states, toolbar, help text and Tab order.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QSet>
 
@@ -64,14 +65,29 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   EXPECT_TRUE(form.Text11[0]->isReadOnly());
 }
 
-TEST(Form1Layout, HelpTextHas140LinesOfAtMost45Characters) {
+// 4,361 characters in 140 lines of at most 45, CR LF each; each line fits the shown box beside its
+// scroll bar; the program's name between colon rows, then the three sections in order.
+TEST(Form1Layout, HelpTextOf140LinesEachOnOneLineOfTheBox) {
+  Form1 form;
+  form.show();
+  form.mnhHelp_Click();
   const QString text = helpText();
   EXPECT_EQ(text.size(), 4361);
   ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
   const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
   EXPECT_EQ(lines.size(), 140);
-  for (const QString& line : lines)
+  const QFontMetrics metrics(form.Text13->font());
+  const int room = form.Text13->viewport()->width() - 2 * int(form.Text13->document()->documentMargin());
+  QStringList titles;  // lines underlined with dashes
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString& line = lines[i];
     EXPECT_TRUE(line.size() <= 45 && !line.contains('\r') && !line.contains('\n')) << line.toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+    if (i + 1 < lines.size() && lines[i + 1].startsWith(QStringLiteral("---"))) titles << line;
+  }
+  EXPECT_EQ(titles, QStringList({"INTRODUCTION", "KNOWN BUGS", "HOW TO USE"}));
+  EXPECT_TRUE(lines[0].startsWith(':') && lines[1].contains(QStringLiteral("QUARVEN EDITOR")) &&
+              lines[2] == lines[0]);
   EXPECT_EQ(lines.last(), QStringLiteral("DOUBLE CLICK TO CLOSE HELP."));
 }
 
