@@ -16,6 +16,14 @@ std::uint32_t GetSysColor(int index) {
       return 0xC0C0C0;  // light grey
     case COLOR_HIGHLIGHT:
       return 0x800000;  // navy
+    case COLOR_BTNSHADOW:
+      return 0x808080;  // grey
+    case COLOR_BTNHIGHLIGHT:
+      return 0xFFFFFF;  // white
+    case COLOR_3DDKSHADOW:
+      return 0x000000;  // black
+    case COLOR_3DLIGHT:
+      return 0xC0C0C0;  // light grey
     case COLOR_INFOBK:
       return 0xE1FFFF;  // pale yellow
     default:

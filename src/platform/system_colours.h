@@ -13,8 +13,12 @@ enum SystemColour : int {
   COLOR_WINDOW = 5,         // window background
   COLOR_CAPTIONTEXT = 9,    // title bar text
   COLOR_INACTIVEBORDER = 11,
-  COLOR_HIGHLIGHT = 13,  // selection
-  COLOR_INFOBK = 24,     // tooltip background
+  COLOR_HIGHLIGHT = 13,     // selection
+  COLOR_BTNSHADOW = 16,     // three-dimensional edges: the shaded side
+  COLOR_BTNHIGHLIGHT = 20,  // the lit side
+  COLOR_3DDKSHADOW = 21,    // the outer shaded side
+  COLOR_3DLIGHT = 22,       // the inner lit side
+  COLOR_INFOBK = 24,        // tooltip background
 };
 
 // The colour as a display colour 0x00BBGGRR.

@@ -74,8 +74,8 @@ void Form1::connectFocusHandlers() {
 }
 
 // Player rows (number, name), each line's slots from LD to RW, the abbreviation, SAVE and the
-// toolbar's buttons. The uniform tabs with their contents, the team name and the help box follow
-// in the order they were built.
+// toolbar, whose buttons are one stop. The uniform tabs with their contents, the team name and the
+// help box follow in the order they were built.
 void Form1::orderTabStops() {
   std::vector<QWidget*> order;
   for (int row = 0; row < kPlayerRows; ++row) {

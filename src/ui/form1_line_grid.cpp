@@ -31,7 +31,6 @@ void Form1::buildLineGrid() {
     name->setFocusPolicy(Qt::ClickFocus);  // not a Tab stop: nothing to type there
     name->setFont(arialBold(8.25));
     setSystemColours(name, platform::COLOR_CAPTIONTEXT, platform::COLOR_HIGHLIGHT);
-    name->setCursorPosition(0);
     name->hide();
     Text11[line] = name;
 

@@ -11,6 +11,7 @@
 #include "ui/form1.h"
 #include "ui/help_box.h"
 #include "ui/help_text.h"
+#include "ui/picture_button.h"
 #include "ui/team_toolbar.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
@@ -29,13 +30,8 @@ void Form1::buildTeamNameBox() {
 }
 
 void Form1::buildSaveButton() {
-  Command1 = new QPushButton(client_);
+  Command1 = new PictureButton(savePicture(), platform::sysColour(platform::COLOR_INACTIVEBORDER), client_);
   Command1->setGeometry(twipsRect(2940, 7560, 2850, 750));
-  Command1->setIcon(QIcon(savePicture()));
-  Command1->setIconSize(QSize(108, 30));
-  QPalette palette = Command1->palette();
-  palette.setColor(QPalette::Button, platform::sysColour(platform::COLOR_INACTIVEBORDER));
-  Command1->setPalette(palette);
   Command1->hide();
   connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }

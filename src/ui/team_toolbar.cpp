@@ -1,6 +1,8 @@
 #include "ui/team_toolbar.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
+#include <algorithm>
 
 #include "rom/team_table.h"
 
@@ -23,7 +25,6 @@ TeamToolbar::TeamToolbar(const QList<QPixmap>& imageList, QWidget* parent) : QWi
                                           static_cast<qsizetype>(teamByIndex(number - 1).key.size()));
     auto* button = new QToolButton(this);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::TabFocus);
     button->setToolTip(tooltipOf(number, key));
     if (number - 1 < imageList.size()) button->setIcon(QIcon(imageList[number - 1]));
     button->setIconSize(QSize(16, 16));
@@ -31,10 +32,12 @@ TeamToolbar::TeamToolbar(const QList<QPixmap>& imageList, QWidget* parent) : QWi
     const int column = (number - 1) % kPerRow;
     button->setGeometry(kMargin + column * kButtonSize.width(), kMargin + row * kButtonSize.height(),
                         kButtonSize.width(), kButtonSize.height());
+    button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this, [this, key] { emit buttonClick(key); });
     buttons_.push_back(button);
     keys_.push_back(key);
   }
+  makeCurrent(1);
 }
 
 QToolButton* TeamToolbar::button(int number) const {
@@ -43,6 +46,46 @@ QToolButton* TeamToolbar::button(int number) const {
 
 QString TeamToolbar::key(int number) const {
   return button(number) ? keys_[static_cast<std::size_t>(number - 1)] : QString();
+}
+
+void TeamToolbar::makeCurrent(int number) {
+  current_ = number;
+  for (int other = 1; other <= kButtonCount; ++other)
+    button(other)->setFocusPolicy(other == number ? Qt::TabFocus : Qt::NoFocus);
+}
+
+// Left and Right go through the buttons in team order, round from the last to the first; Up and
+// Down go to the button above or below, if there is one.
+int TeamToolbar::arrowTarget(int number, int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return number == 1 ? kButtonCount : number - 1;
+    case Qt::Key_Right:
+      return number == kButtonCount ? 1 : number + 1;
+    case Qt::Key_Up:
+      return number > kPerRow ? number - kPerRow : number;
+    case Qt::Key_Down:
+      return number + kPerRow <= kButtonCount ? number + kPerRow : number;
+    default:
+      return 0;
+  }
+}
+
+bool TeamToolbar::eventFilter(QObject* watched, QEvent* event) {
+  const auto found = std::find(buttons_.begin(), buttons_.end(), watched);
+  if (found == buttons_.end()) return QWidget::eventFilter(watched, event);
+  const int number = static_cast<int>(found - buttons_.begin()) + 1;
+  if (event->type() == QEvent::FocusIn && number != current_) makeCurrent(number);
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    (*found)->click();
+    return true;
+  }
+  const int target = arrowTarget(number, key->key());
+  if (target == 0) return false;  // Space is the button's own; Tab moves on
+  button(target)->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 }  // namespace quarven::ui

@@ -51,6 +51,11 @@ void TextBox::setMaxLength(int length) {
   maxLength_ = std::max(0, length);
 }
 
+void TextBox::setText(const QString& text) {
+  QLineEdit::setText(text);
+  setCursorPosition(0);
+}
+
 void TextBox::setFlat(bool flat) {
   flat_ = flat;
   setFrame(!flat);

@@ -2,6 +2,7 @@
 // A single-line text box that behaves as the editor's boxes always have:
 // - its maximum length limits only what the user types, pastes or drops; text set by the program
 //   is kept whole, however long (a box of maximum length 2 may hold three letters after a load);
+// - text set by the program shows from its first character, as a desktop text box shows it;
 // - it can be drawn flat, with a one-pixel border;
 // - the shortcuts of its window's menus win over the box's own editing keys;
 // - it reports when it receives the focus, for handlers that select its text;
@@ -20,6 +21,10 @@ class TextBox : public QLineEdit {
   // 0 means no limit. Hides QLineEdit's own, which would also cut text set by the program.
   void setMaxLength(int length);
   int maxLength() const { return maxLength_; }
+
+  // Caret at the start, so a text longer than the box shows its beginning. Hides QLineEdit's own,
+  // which leaves the caret, and so the view, at the end.
+  void setText(const QString& text);
 
   void setFlat(bool flat);
 

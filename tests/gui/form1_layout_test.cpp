@@ -1,5 +1,6 @@
 // The main window as it starts: geometry, start states, toolbar, help text and Tab order.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QSet>
 
@@ -64,14 +65,29 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   EXPECT_TRUE(form.Text11[0]->isReadOnly());
 }
 
-TEST(Form1Layout, HelpTextHas140LinesOfAtMost45Characters) {
+// 4,361 characters in 140 lines of at most 45, CR LF each; each line fits the shown box beside its
+// scroll bar; the program's name between colon rows, then the three sections in order.
+TEST(Form1Layout, HelpTextOf140LinesEachOnOneLineOfTheBox) {
+  Form1 form;
+  form.show();
+  form.mnhHelp_Click();
   const QString text = helpText();
   EXPECT_EQ(text.size(), 4361);
   ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
   const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
   EXPECT_EQ(lines.size(), 140);
-  for (const QString& line : lines)
+  const QFontMetrics metrics(form.Text13->font());
+  const int room = form.Text13->viewport()->width() - 2 * int(form.Text13->document()->documentMargin());
+  QStringList titles;  // lines underlined with dashes
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString& line = lines[i];
     EXPECT_TRUE(line.size() <= 45 && !line.contains('\r') && !line.contains('\n')) << line.toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+    if (i + 1 < lines.size() && lines[i + 1].startsWith(QStringLiteral("---"))) titles << line;
+  }
+  EXPECT_EQ(titles, QStringList({"INTRODUCTION", "KNOWN BUGS", "HOW TO USE"}));
+  EXPECT_TRUE(lines[0].startsWith(':') && lines[1].contains(QStringLiteral("QUARVEN EDITOR")) &&
+              lines[2] == lines[0]);
   EXPECT_EQ(lines.last(), QStringLiteral("DOUBLE CLICK TO CLOSE HELP."));
 }
 
@@ -87,7 +103,10 @@ TEST(Form1Layout, ToolbarButtonsInTeamOrderWithTooltipsInsideTheBar) {
   EXPECT_EQ(form.Toolbar1->key(28), QStringLiteral("All Stars West"));
 }
 
-TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveAndToolbar) {
+// Tab walks the grids, SAVE, the toolbar as one stop and on to the uniform tabs; in the toolbar the
+// arrow keys move between the buttons, Return and Space press the focused one, and Tab comes back to
+// the button focused last.
+TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveToolbarAndTabs) {
   Form1 form;
   testing::showEditingPanel(form);
   form.Text0[0]->setFocus(Qt::OtherFocusReason);
@@ -99,16 +118,32 @@ TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveAndToolbar) {
     const auto boxes = form.lineSlots(line);
     expected.insert(expected.end(), boxes.rbegin(), boxes.rend());  // LD first
   }
-  expected.insert(expected.end(), {form.Text12, form.Command1});
-  for (int number = 1; number <= TeamToolbar::kButtonCount; ++number)
-    expected.push_back(form.Toolbar1->button(number));
-
+  expected.insert(expected.end(), {form.Text12, form.Command1, form.Toolbar1->button(1)});
   std::vector<QWidget*> visited{QApplication::focusWidget()};
-  while (visited.size() < expected.size()) {
+  while (visited.size() <= expected.size()) {
     testing::pressKey(QApplication::focusWidget(), Qt::Key_Tab);
     visited.push_back(QApplication::focusWidget());
   }
+  QWidget* const tabs = visited.back();
+  EXPECT_TRUE(form.SSTab1->isAncestorOf(tabs));
+  visited.pop_back();
   EXPECT_EQ(visited, expected);
+
+  QStringList pressed;
+  QObject::connect(form.Toolbar1, &TeamToolbar::buttonClick, [&](const QString& key) { pressed << key; });
+  const std::pair<int, QWidget*> steps[] = {
+      {Qt::Key_Backtab, form.Toolbar1->button(1)},  {Qt::Key_Left, form.Toolbar1->button(28)},
+      {Qt::Key_Up, form.Toolbar1->button(14)},      {Qt::Key_Right, form.Toolbar1->button(15)},
+      {Qt::Key_Down, form.Toolbar1->button(15)},    {Qt::Key_Return, form.Toolbar1->button(15)},
+      {Qt::Key_Space, form.Toolbar1->button(15)},   {Qt::Key_Tab, tabs},
+      {Qt::Key_Backtab, form.Toolbar1->button(15)}, {Qt::Key_Backtab, form.Command1},
+  };
+  for (const auto& [key, focused] : steps) {
+    testing::pressKey(QApplication::focusWidget(), key,
+                      key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    EXPECT_EQ(QApplication::focusWidget(), focused) << key;
+  }
+  EXPECT_EQ(pressed, QStringList({form.Toolbar1->key(15), form.Toolbar1->key(15)}));
 }
 
 }  // namespace

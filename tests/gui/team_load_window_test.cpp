@@ -50,6 +50,11 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
     for (int slot = 0; slot < 20; ++slot)
       EXPECT_EQ(form.SSTab1->sampleColour(slot), keyColour(slot < 10 ? t.home[slot] : t.away[slot - 10]))
           << slot;
+    form.grab();  // the boxes lay their texts out as shown; long names show from their first letter
+    for (ui::TextBox* box : form.findChildren<ui::TextBox*>()) {
+      if (!box->isVisible() || !box->alignment().testFlag(Qt::AlignLeft)) continue;
+      EXPECT_EQ(box->cursorPositionAt(QPoint(0, box->height() / 2)), 0) << box->text().toStdString();
+    }
   }
 }
 
