@@ -1,17 +1,22 @@
 // Measures how long a program takes to show its window on an X display: starts it, watches the
-// root window for top-level windows being mapped, and stops the clock when one with the awaited
-// title is. Windows named with --cancel are answered with the Escape key as soon as they map (the
-// open dialog the editor shows before its window). Prints one line per run, then the medians of
-// the first window and of the awaited one.
+// root window for top-level windows being mapped and (through the DAMAGE extension) first drawn
+// into, and stops the clock once the window with the awaited title has mapped and the first
+// window has been painted. Windows named with --cancel are answered with the Escape key once they
+// have been painted, as a user would (the open dialog the editor shows before its window). Prints
+// one line per run: the first window's map and first paint, the awaited window's map and the
+// program's peak memory (its largest resident set until it is ended); then the minimum, median
+// and maximum of each.
 //
 //   startup_probe [--until TITLE] [--cancel TITLE]... [--runs N] [--timeout SECONDS] -- PROGRAM [ARGS]
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -38,8 +44,17 @@ struct Options {
 };
 
 struct RunTimes {
-  double firstMapMs = -1;  // the first top-level window of the program, whatever it is
-  double untilMs = -1;     // the awaited window
+  double firstMapMs = -1;    // the first top-level window of the program, whatever it is
+  double firstPaintMs = -1;  // the first drawing into that window after it mapped
+  double untilMs = -1;       // the awaited window
+  double peakMiB = -1;       // the program's largest resident set
+};
+
+// A top-level window of the program: whether it has mapped, and been drawn into since.
+struct Watched {
+  Damage damage = None;
+  bool mapped = false;
+  bool painted = false;
 };
 
 std::optional<Options> parse(int argc, char** argv) {
@@ -113,7 +128,7 @@ double msSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::optional<RunTimes> runOnce(Display* display, const Options& o) {
+std::optional<RunTimes> runOnce(Display* display, int damageEvent, const Options& o) {
   const Window root = DefaultRootWindow(display);
   XSelectInput(display, root, SubstructureNotifyMask);
   XSync(display, True);  // drop what earlier runs left
@@ -128,37 +143,62 @@ std::optional<RunTimes> runOnce(Display* display, const Options& o) {
   }
 
   RunTimes times;
-  std::set<Window> watched;  // mapped top-level windows whose titles may still change
+  std::map<Window, Watched> watched;  // top-level windows, from their creation on
+  Window first = None;
   std::set<Window> answered;
+  // Titles may be set or changed after the map: looked at again on every property change.
   const auto look = [&](Window window) {
+    const Watched& w = watched[window];
+    if (!w.mapped) return;
     const std::string name = title(display, window);
-    if (name == o.until) times.untilMs = msSince(start);
-    if (std::find(o.cancel.begin(), o.cancel.end(), name) != o.cancel.end() && answered.insert(window).second)
+    if (name == o.until && times.untilMs < 0) times.untilMs = msSince(start);
+    if (w.painted && std::find(o.cancel.begin(), o.cancel.end(), name) != o.cancel.end() &&
+        answered.insert(window).second)
       pressEscape(display, window);
   };
   const int fd = ConnectionNumber(display);
-  while (times.untilMs < 0 && msSince(start) < o.timeoutSeconds * 1000) {
+  while ((times.untilMs < 0 || times.firstPaintMs < 0) && msSince(start) < o.timeoutSeconds * 1000) {
     if (!XPending(display)) {
       pollfd p{fd, POLLIN, 0};
       poll(&p, 1, 50);
       int status = 0;
-      if (waitpid(child, &status, WNOHANG) == child) break;  // ended before showing the window
+      if (waitpid(child, &status, WNOHANG) == child) return std::nullopt;  // ended before showing it
       continue;
     }
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect) {
-      if (times.firstMapMs < 0) times.firstMapMs = msSince(start);
-      watched.insert(event.xmap.window);
-      XSelectInput(display, event.xmap.window, PropertyChangeMask);
+    if (event.type == CreateNotify && event.xcreatewindow.parent == root &&
+        !event.xcreatewindow.override_redirect) {
+      // Watched from its creation, so that no drawing right after the map goes unseen.
+      Watched& w = watched[event.xcreatewindow.window];
+      w.damage = XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+      XSelectInput(display, event.xcreatewindow.window, PropertyChangeMask);
+    } else if (event.type == MapNotify && event.xmap.event == root && watched.count(event.xmap.window)) {
+      if (times.firstMapMs < 0) times.firstMapMs = msSince(start), first = event.xmap.window;
+      watched[event.xmap.window].mapped = true;
       look(event.xmap.window);
     } else if (event.type == PropertyNotify && watched.count(event.xproperty.window)) {
       look(event.xproperty.window);
+    } else if (event.type == damageEvent + XDamageNotify) {
+      const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
+      const auto it = watched.find(damage.drawable);
+      if (it == watched.end()) continue;
+      XDamageSubtract(display, damage.damage, None, None);  // report the next drawing too
+      if (!it->second.mapped || it->second.painted) continue;
+      it->second.painted = true;
+      if (damage.drawable == first) times.firstPaintMs = msSince(start);
+      look(damage.drawable);
     }
   }
+  for (const auto& [window, w] : watched)
+    if (w.damage != None) XDamageDestroy(display, w.damage);
+  XSync(display, True);  // windows already gone give errors, which the handler set in main ignores
   kill(child, SIGTERM);
-  waitpid(child, nullptr, 0);
-  if (times.untilMs < 0) return std::nullopt;
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  times.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024;  // ru_maxrss is in KiB
+  if (times.untilMs < 0 || times.firstPaintMs < 0) return std::nullopt;
   return times;
 }
 
@@ -178,25 +218,38 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no X display (set DISPLAY)\n");
     return 2;
   }
-  std::vector<double> firstMs, untilMs;
+  int damageEvent = 0, damageError = 0;
+  if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+    std::fprintf(stderr, "the X server has no DAMAGE extension\n");
+    return 2;
+  }
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });  // windows that closed meanwhile
+  std::vector<double> mapMs, paintMs, untilMs, peakMiB;
   for (int run = 0; run < options->runs; ++run) {
-    const auto times = runOnce(display, *options);
+    const auto times = runOnce(display, damageEvent, *options);
     if (!times) {
-      std::fprintf(stderr, "run %d: no window titled \"%s\" within %.0f s\n", run + 1, options->until.c_str(),
-                   options->timeoutSeconds);
+      std::fprintf(stderr, "run %d: no window titled \"%s\", or no first paint, within %.0f s\n", run + 1,
+                   options->until.c_str(), options->timeoutSeconds);
       return 1;
     }
-    std::printf("run %d: first window %.1f ms, \"%s\" %.1f ms\n", run + 1, times->firstMapMs,
-                options->until.c_str(), times->untilMs);
-    firstMs.push_back(times->firstMapMs);
+    std::printf("run %d: first window %.1f ms, first paint %.1f ms, \"%s\" %.1f ms, peak %.1f MiB\n", run + 1,
+                times->firstMapMs, times->firstPaintMs, options->until.c_str(), times->untilMs,
+                times->peakMiB);
+    mapMs.push_back(times->firstMapMs);
+    paintMs.push_back(times->firstPaintMs);
     untilMs.push_back(times->untilMs);
+    peakMiB.push_back(times->peakMiB);
   }
-  const auto median = [](std::vector<double> v) {
+  const auto spread = [](const char* what, std::vector<double> v, const char* unit) {
     std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    const std::size_t n = v.size();
+    const double median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    std::printf("%s min/median/max: %.1f %.1f %.1f %s\n", what, v.front(), median, v.back(), unit);
   };
-  std::printf("median: first window %.1f ms, \"%s\" %.1f ms\n", median(firstMs), options->until.c_str(),
-              median(untilMs));
+  spread("first window", mapMs, "ms");
+  spread("first paint", paintMs, "ms");
+  spread(("\"" + options->until + "\"").c_str(), untilMs, "ms");
+  spread("peak memory", peakMiB, "MiB");
   XCloseDisplay(display);
   return 0;
 }

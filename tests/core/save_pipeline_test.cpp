@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "case_name.h"
 #include "rom/rom_layout.h"
 #include "save/save_messages.h"
 #include "save_fixture.h"
@@ -51,18 +52,22 @@ void setAllLineBoxes(SaveFixture& f, const std::string& text) {
   for (auto& line : f.input.lineTexts) std::fill(line.begin(), line.end(), text);
 }
 
-TEST(SavePipeline, UneditedSaveOfEveryTeamKeepsTheImage) {
-  for (const TeamRow& row : teamTable())
-    for (bool teamNames : {false, true}) {
-      SCOPED_TRACE(std::string(row.key) + (teamNames ? " with team-name change" : ""));
-      SaveFixture f = makeSaveFixture(row.key, teamNames);
-      const SaveRun run = save(f);
-      EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
-      EXPECT_EQ(run.messages, Strings{kSaved});
-      EXPECT_TRUE(run.changed.empty()) << run.changed.size() << " bytes changed";
-      EXPECT_EQ(run.opens, 1);
-    }
+class UneditedSaveOfEveryTeam : public ::testing::TestWithParam<std::tuple<TeamRow, bool>> {};
+
+TEST_P(UneditedSaveOfEveryTeam, KeepsTheImage) {
+  SaveFixture f = makeSaveFixture(std::get<0>(GetParam()).key, std::get<1>(GetParam()));
+  const SaveRun run = save(f);
+  EXPECT_EQ(run.result.outcome, SaveOutcome::Saved);
+  EXPECT_EQ(run.messages, Strings{kSaved});
+  EXPECT_TRUE(run.changed.empty()) << run.changed.size() << " bytes changed";
+  EXPECT_EQ(run.opens, 1);
 }
+INSTANTIATE_TEST_SUITE_P(SavePipeline, UneditedSaveOfEveryTeam,
+                         ::testing::Combine(::testing::ValuesIn(teamTable()), ::testing::Bool()),
+                         [](const auto& info) {
+                           return testing::caseName(std::get<0>(info.param).key) +
+                                  (std::get<1>(info.param) ? "WithTeamNameChange" : "");
+                         });
 
 // The file gets what the same save writes in memory, for the first team and the last.
 TEST(SavePipeline, EditsReachTheFileAsTheyReachMemory) {
@@ -197,8 +202,8 @@ TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
     std::uint32_t start = 0xE1881;
     for (int m = 0; m < 28; ++m) {
       const std::uint32_t low = layout::pointerLowByte(m);
-      EXPECT_EQ(f.rom.bytes()[low], start & 0xFF) << m;
-      EXPECT_EQ(f.rom.bytes()[low + 1], 0x96 + (start >> 8) - 0xE18) << m;
+      EXPECT_EQ(f.rom.bytes()[low], start & 0xFF) << text << ", name " << m;
+      EXPECT_EQ(f.rom.bytes()[low + 1], 0x96 + (start >> 8) - 0xE18) << text << ", name " << m;
       start += (m == 3 ? text.size() : teamByIndex(m).key.size()) + 1;
     }
     EXPECT_EQ(bytesAt(f, start, 0xE1986 - start), std::string(0xE1986 - start, ' '));

@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "case_name.h"
 #include "rom/codecs.h"
 #include "rom/record_walk.h"
 #include "rom/rom_check.h"
@@ -28,44 +29,44 @@ auto places(const SelectedTeam& s) {
                     s.awaycoloraddress, s.abbrevaddress);
 }
 
-TEST(TeamLoad, EveryTeamLoadsWhatTheImageHolds) {
-  const SyntheticRom builder;
-  for (const TeamRow& row : teamTable()) {
-    SCOPED_TRACE(row.key);
-    const testing::TeamContent& t = builder.team(row.index);
-    const TeamLoadResult r = load(builder, row.key);
-    ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
-    const SelectedTeam& s = r.state;
-    EXPECT_TRUE(s.loaded && s.recordsReadable);
-    EXPECT_EQ(std::tuple(s.teamIndex, r.label4(), r.text12MaxLength()),
-              std::tuple(row.index, std::string(row.fullName), row.abbrevLength));
-    EXPECT_EQ(places(s), std::tuple(row.playerCount, row.recordBudget, row.firstRecord + 1,
-                                    0xB4F50u + 32 * row.index, 0xB4BD0u + 32 * row.index, row.abbrevOffset));
-    for (int m = 0; m < 28; ++m) EXPECT_EQ(s.teamname[m], builder.team(m).blockName);
-    EXPECT_EQ(s.teamname[28], std::string(12, ' '));  // filler within the 260 bytes read
+class LoadOfEveryTeam : public ::testing::TestWithParam<TeamRow> {};
 
-    ASSERT_EQ(r.rows.size(), t.players.size());
-    for (std::size_t i = 0; i < t.players.size(); ++i) {
-      const auto& p = t.players[i];
-      EXPECT_EQ(std::tie(r.rows[i].name, r.rows[i].number, r.rows[i].r),
-                std::tuple(p.name, codec::hexText(p.number), codec::hexText(p.carried[0])));
-      EXPECT_EQ(r.numberTexts[i], r.rows[i].number);
-      for (int j = 0; j < 7; ++j) EXPECT_EQ(s.playerextra[j][i], p.carried[j]);
-    }
-    for (int e = 0; e < 7; ++e)
-      for (int j = 1; j <= layout::kLineSlots[e]; ++j) {
-        EXPECT_EQ(r.lineBoxes[e][layout::kLineSlots[e] - j],
-                  codec::hexText(t.players.at(t.lines[e][j - 1] - 1u).number));
-        EXPECT_EQ(s.lineSlotBytes[e][layout::kLineSlots[e] - j], t.lines[e][j - 1]);
-      }
-    EXPECT_EQ(r.abbreviation, std::string(t.abbrev.begin(), t.abbrev.end()));
-    for (int slot = 0; slot < 10; ++slot)
-      EXPECT_EQ(std::tie(r.homecolortext[slot], r.awaycolortext[slot], s.colourWords[slot],
-                         s.colourWords[slot + 10]),
-                std::tuple(testing::colourText(t.home[slot]), testing::colourText(t.away[slot]), t.home[slot],
-                           t.away[slot]));
+TEST_P(LoadOfEveryTeam, ShowsWhatTheImageHolds) {
+  const SyntheticRom builder;
+  const TeamRow& row = GetParam();
+  const testing::TeamContent& t = builder.team(row.index);
+  const TeamLoadResult r = load(builder, row.key);
+  ASSERT_EQ(r.outcome, TeamLoadOutcome::Loaded);
+  const SelectedTeam& s = r.state;
+  EXPECT_EQ(std::tuple(s.loaded, s.recordsReadable, s.teamIndex, r.label4(), r.text12MaxLength()),
+            std::tuple(true, true, row.index, std::string(row.fullName), row.abbrevLength));
+  EXPECT_EQ(places(s), std::tuple(row.playerCount, row.recordBudget, row.firstRecord + 1,
+                                  0xB4F50u + 32 * row.index, 0xB4BD0u + 32 * row.index, row.abbrevOffset));
+  for (int m = 0; m < 28; ++m) EXPECT_EQ(s.teamname[m], builder.team(m).blockName);
+  EXPECT_EQ(s.teamname[28], std::string(12, ' '));  // filler within the 260 bytes read
+
+  ASSERT_EQ(r.rows.size(), t.players.size());
+  for (std::size_t i = 0; i < t.players.size(); ++i) {
+    const auto& p = t.players[i];
+    EXPECT_EQ(std::tie(r.rows[i].name, r.rows[i].number, r.rows[i].r),
+              std::tuple(p.name, codec::hexText(p.number), codec::hexText(p.carried[0])));
+    EXPECT_EQ(r.numberTexts[i], r.rows[i].number);
+    for (int j = 0; j < 7; ++j) EXPECT_EQ(s.playerextra[j][i], p.carried[j]);
   }
+  for (int e = 0; e < 7; ++e)
+    for (int j = 1; j <= layout::kLineSlots[e]; ++j) {
+      EXPECT_EQ(r.lineBoxes[e][layout::kLineSlots[e] - j],
+                codec::hexText(t.players.at(t.lines[e][j - 1] - 1u).number));
+      EXPECT_EQ(s.lineSlotBytes[e][layout::kLineSlots[e] - j], t.lines[e][j - 1]);
+    }
+  EXPECT_EQ(r.abbreviation, std::string(t.abbrev.begin(), t.abbrev.end()));
+  for (int slot = 0; slot < 10; ++slot)
+    EXPECT_EQ(
+        std::tie(r.homecolortext[slot], r.awaycolortext[slot], s.colourWords[slot], s.colourWords[slot + 10]),
+        std::tuple(testing::colourText(t.home[slot]), testing::colourText(t.away[slot]), t.home[slot],
+                   t.away[slot]));
 }
+INSTANTIATE_TEST_SUITE_P(TeamLoad, LoadOfEveryTeam, ::testing::ValuesIn(teamTable()), testing::teamCaseName);
 
 // Places from the team table, bytes outside the character sets, line slots outside the roster.
 TEST(TeamLoad, MightyDucksPlacesAndOddBytes) {

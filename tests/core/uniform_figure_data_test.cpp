@@ -38,8 +38,9 @@ TEST(UniformFigureData, GroupsCoverEachFigureOnceAndHoldTheirSampleBoxes) {
     EXPECT_EQ(rest, unpainted.at(side));
     for (int box : rest) EXPECT_EQ(figureBox(box)->part, kNoPart);
   }
-  EXPECT_FALSE(figureBox(-1) || figureBox(kFigureBoxCount) || partSlot(kPartCount));
-  EXPECT_TRUE(partGroup(Side::Home, kPartCount).empty() && partGroup(Side::Away, -1).empty());
+  for (int box : {-1, kFigureBoxCount}) EXPECT_FALSE(figureBox(box)) << box;
+  EXPECT_FALSE(partSlot(kPartCount));
+  EXPECT_EQ(partGroup(Side::Home, kPartCount).size() + partGroup(Side::Away, -1).size(), 0u);
 }
 
 // The AWAY figure's fixed pieces mirror the HOME ones (index 126 - i), on the cell grid.

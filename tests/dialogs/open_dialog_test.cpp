@@ -48,7 +48,7 @@ class OpenDialog : public ::testing::Test {
   }
   QString makeFile(const QString& name, const QByteArray& content = {}) {
     QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    EXPECT_EQ(file.open(QIODevice::WriteOnly) ? file.write(content) : -1, content.size());
     return file.fileName();
   }
   // The editor's set-up; its template library is not in the scratch folder.
@@ -105,7 +105,8 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
                                 "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
             (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
-  EXPECT_TRUE(dialogs::gStatusBar == nullptr && dialogs::gFileIcon == 0) << "handles released";
+  EXPECT_EQ(dialogs::gStatusBar, nullptr) << "handle released";
+  EXPECT_EQ(dialogs::gFileIcon, 0) << "handle released";
 }
 
 // Without an owner the dialog is not moved.

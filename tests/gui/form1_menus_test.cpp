@@ -103,13 +103,13 @@ TEST(Splash, KeyPressOrPictureClickShowsTheMainWindow) {
   dialogs::frmSplash splash([&] { return &main; });
   splash.show();
   testing::pressKey(&splash, Qt::Key_Shift, Qt::ShiftModifier);  // no character: nothing happens
-  EXPECT_TRUE(splash.isVisible() && !main.isVisible());
+  EXPECT_EQ(std::pair(splash.isVisible(), main.isVisible()), std::pair(true, false));
   testing::pressKey(&splash, Qt::Key_Q, Qt::NoModifier, QStringLiteral("q"));
-  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
+  EXPECT_EQ(std::pair(splash.isVisible(), main.isVisible()), std::pair(false, true));
   main.hide();
   splash.show();  // kept, not destroyed
   testing::click(splash.Picture1);
-  EXPECT_TRUE(main.isVisible() && !splash.isVisible());
+  EXPECT_EQ(std::pair(splash.isVisible(), main.isVisible()), std::pair(false, true));
 }
 
 }  // namespace

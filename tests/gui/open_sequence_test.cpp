@@ -75,7 +75,8 @@ TEST_F(OpenSequence, StartUpOutcomes) {
       EXPECT_FALSE(shownBeforeMessage) << "the message comes before the window";
       EXPECT_EQ(fresh.rompath, c.outcome == Outcome::Accepted ? typed : QString());
       EXPECT_EQ(fresh.Toolbar1->isVisible(), c.outcome == Outcome::Accepted);
-      EXPECT_FALSE(fresh.SSTab1->isVisible() || fresh.Text0[0]->isVisible() || fresh.Label3->isVisible());
+      EXPECT_EQ(std::tuple(fresh.SSTab1->isVisible(), fresh.Text0[0]->isVisible(), fresh.Label3->isVisible()),
+                std::tuple(false, false, false));
       if (!c.label3.isEmpty()) {
         EXPECT_EQ(fresh.Label3->text(), c.label3);
       }

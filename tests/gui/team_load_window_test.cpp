@@ -32,7 +32,8 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
     EXPECT_EQ(form.Label4->text() + "|" + form.Text10->text(), qs(row.fullName) + "|" + qs(t.blockName));
     EXPECT_EQ(form.Text12->maxLength(), row.abbrevLength);
     EXPECT_EQ(form.Text12->text(), QString::fromLatin1(reinterpret_cast<const char*>(t.abbrev.data()), 3));
-    EXPECT_TRUE(form.SSTab1->isVisible() && form.Command1->isVisible() && form.Text9[3]->isVisible());
+    EXPECT_EQ(std::tuple(form.SSTab1->isVisible(), form.Command1->isVisible(), form.Text9[3]->isVisible()),
+              std::tuple(true, true, true));
     for (int i = 0; i < ui::Form1::kPlayerRows; ++i) {
       const bool used = i < row.playerCount;
       EXPECT_EQ(form.Text1[i]->isVisible() && form.Text0[i]->isVisible(), used) << "row " << i;
