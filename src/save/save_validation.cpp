@@ -68,19 +68,19 @@ std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInpu
   return std::nullopt;
 }
 
-// Each line box names the last roster row whose number text equals its text exactly; a box whose
-// slot pointed outside the roster at load and that the user did not type into keeps its byte.
+// Each line box names the last roster row whose number text equals its text exactly. A box the
+// user did not type into keeps its byte when it pointed outside the roster at load, or when the
+// player it pointed at still wears the number it shows (another player may wear it too).
 std::optional<std::string> checkLines(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
   for (int line = 0; line < layout::kLineCount; ++line) {
     for (int box = 0; box < layout::kLineSlots[line]; ++box) {
       const std::uint8_t loaded = team.lineSlotBytes[line][box];
-      if (!input.lineEdited[line][box] && (loaded < 1 || loaded > rosterRows(team))) {
-        // Read pointing at no row of the roster and not retyped: the box shows no player of this
-        // team (a hidden row's text, or nothing), so the slot keeps its byte.
+      const std::string& text = input.lineTexts[line][box];
+      const bool outsideRoster = loaded < 1 || loaded > rosterRows(team);
+      if (!input.lineEdited[line][box] && (outsideRoster || input.numberTexts[loaded - 1] == text)) {
         plan.lineSlots[line][box] = loaded;
         continue;
       }
-      const std::string& text = input.lineTexts[line][box];
       int match = -1;
       for (int row = 0; row < rosterRows(team); ++row)
         if (input.numberTexts[row] == text) match = row;

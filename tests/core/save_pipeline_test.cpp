@@ -326,6 +326,11 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
        retype(-1),
        retype(2),
        {layout::lineSlot(bruinsF, 0, 1)}},
+      // A number two players wear: the box keeps naming the first of them.
+      {SyntheticRom().playerNumbers("Bruins", {0x77, 0x77}).lineSlot("Bruins", 0, 2, 1),
+       retype(-1),
+       retype(2),
+       {layout::lineSlot(bruinsF, 0, 1)}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
