@@ -13,6 +13,7 @@
 // the earlier one back when it closes.
 
 #include <QString>
+#include <climits>
 #include <cstdint>
 #include <functional>
 
@@ -26,6 +27,10 @@ namespace quarven::platform {
 
 // The record size the dialogs accept; any other makes them fail with CDERR_STRUCTSIZE.
 inline constexpr std::uint32_t kOpenFileNameSize = 76;
+
+// Room for the longest path the file system takes and its terminating NUL (PATH_MAX; the desktop
+// had 260): a buffer of this many characters holds any path that can be opened.
+inline constexpr std::uint32_t MAX_PATH = PATH_MAX;
 
 using LPOFNHOOKPROC = std::uintptr_t (*)(HWND, UINT, WPARAM, LPARAM);
 

@@ -13,6 +13,7 @@
 
 #include "dialogs/com_dlg_ex.h"
 #include "dialogs/com_dlg_hook.h"
+#include "long_path.h"
 #include "message_box_recorder.h"
 #include "platform/status_window.h"
 
@@ -66,8 +67,8 @@ class OpenDialog : public ::testing::Test {
 
 TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCentredOverTheOwner) {
   const QString rom = makeFile(QStringLiteral("rom.smc"), QByteArray(1536, 'x'));
-  dir.mkdir(QStringLiteral("more"));
-  const QString more = dir.filePath(QStringLiteral("more"));
+  const QString more = dir.filePath(nameOfPathLength(dir, 400));  // deeper than a desktop's paths
+  ASSERT_TRUE(dir.mkpath(more));
   QWidget owner;
   owner.setGeometry(100, 50, 801, 700);
   owner.show();
@@ -112,9 +113,11 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
 TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
   const QStringList several{makeFile("a.smc"), makeFile("b.smc"), makeFile("c.smc")};
   // What the user does ("" cancels, "*" selects the three files), whether several may be chosen, the result.
+  // A typed name of no file fits the file buffer up to the longest path the file system takes.
+  const QString longest = nameOfPathLength(dir, MAX_PATH - 1);
   const std::tuple<QString, bool, QStringList> cases[] = {{"", false, {}},
-                                                          {"new.smc", false, {dir.filePath("new.smc")}},
-                                                          {QString(250, u'n'), false, {}},  // too long
+                                                          {longest, false, {dir.filePath(longest)}},
+                                                          {longest + u'r', false, {}},  // too long
                                                           {"*", true, several}};
   for (const auto& [typed, multi, chosen] : cases) {
     setCommonDialogDriver({[](QFileDialog& d) { d.move(7, 9); },
@@ -135,13 +138,13 @@ TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
     setUpAsTheEditorDoes(dlg);
     dlg.AllowMultiSelect(multi);
     EXPECT_EQ(dlg.ShowOpen(), !chosen.isEmpty()) << typed.size();
-    EXPECT_EQ(CommDlgExtendedError() == FNERR_BUFFERTOOSMALL, typed.size() == 250);
+    EXPECT_EQ(CommDlgExtendedError() == FNERR_BUFFERTOOSMALL, !typed.isEmpty() && chosen.isEmpty());
     QStringList names = dlg.FileNames();
     names.sort();
     EXPECT_EQ(names, chosen) << typed.size();
     EXPECT_EQ(dlg.FileName(), multi || chosen.isEmpty() ? "" : chosen[0]) << typed.size();
   }
-  EXPECT_FALSE(QFileInfo::exists(dir.filePath("new.smc"))) << "the dialog itself creates nothing";
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(longest))) << "the dialog itself creates nothing";
 }
 
 TEST_F(OpenDialog, TemplateLibraryAbsentUnreadableWithoutTheTemplateAndWithIt) {
