@@ -160,7 +160,7 @@ void FileDialogWindow::notify(int code) {
 void FileDialogWindow::folderShown(const QString& folder) {
   if (folder == folder_) return;
   folder_ = folder;
-  QDir::setCurrent(folder);
+  if (!folder.isEmpty()) QDir::setCurrent(folder);  // no folder: the working folder stays
   notify(CDN_FOLDERCHANGE);
 }
 
@@ -236,8 +236,10 @@ LRESULT FileDialogWindow::message(UINT message, WPARAM wParam, LPARAM lParam) {
       return edit ? copyToBuffer(edit->text(), wParam, lParam) : -1;
     }
     case CDM_GETFOLDERPATH: {
-      const QString folder = directory().absolutePath();
-      return folder.isEmpty() ? -1 : copyToBuffer(folder, wParam, lParam);
+      // The list's root; empty while it shows the file systems ("Computer" in the sidebar).
+      const auto* model = findChild<QFileSystemModel*>();
+      const QString folder = model ? model->rootPath() : QString();
+      return folder.isEmpty() ? -1 : copyToBuffer(QDir(folder).absolutePath(), wParam, lParam);
     }
     case CDM_SETCONTROLTEXT: {
       const auto* text = reinterpret_cast<const char16_t*>(lParam);

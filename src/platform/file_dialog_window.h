@@ -37,7 +37,7 @@ class FileDialogWindow : public QFileDialog {
   QWidget* hookWindow_ = nullptr;
   QPushButton* helpButton_ = nullptr;
   QCheckBox* readOnlyBox_ = nullptr;
-  QString folder_;  // the folder last reported
+  QString folder_;  // the folder last reported; empty for no file-system folder
   bool up_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -37,6 +38,14 @@ bool selectFiles(QFileDialog& dialog, const QStringList& names) {
 
 void pressOk(QFileDialog& dialog) {
   if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(&dialog, IDOK))) ok->click();
+}
+
+// Picks the sidebar's "Computer" (the file systems, no folder) as a click does.
+void showComputer(QFileDialog& dialog) {
+  auto* side = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+  const auto found =
+      side->model()->match(side->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Computer"));
+  side->setCurrentIndex(found.value(0));
 }
 
 // The scratch folder is the working folder while the test runs.
@@ -89,8 +98,14 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
                            ASSERT_NE(bar, nullptr);
                            EXPECT_GT(d.height() - heightBefore, 10) << "the dialog grows by the bar";
                            EXPECT_EQ(bar->geometry().bottom(), d.height() - 1);
+                           const QSizeGrip* grip = d.findChild<QSizeGrip*>();
+                           ASSERT_NE(grip, nullptr);
+                           EXPECT_EQ(d.childAt(grip->geometry().center()), grip) << "the grip stays on top";
                            texts << bar->text(0);
                            d.setDirectory(more);
+                           texts << bar->text(0);
+                           EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
+                           showComputer(d);
                            texts << bar->text(0);
                            EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
                            d.setDirectory(scratch.path());
@@ -102,7 +117,7 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
   ComDlgEx dlg;
   setUpAsTheEditorDoes(dlg);
   EXPECT_TRUE(dlg.ShowOpen());
-  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "rom.smc", "\t1.5KB",
+  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "(No folder selected)", "rom.smc", "\t1.5KB",
                                 "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
             (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
