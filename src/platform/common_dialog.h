@@ -4,10 +4,11 @@
 //
 // The hook procedure is called with the hook's own window (a child of the dialog that holds the
 // template's controls, if any): WM_INITDIALOG before the dialog is shown (lParam: the record),
-// WM_NOTIFY with an OFNOTIFY (CDN_INITDONE once the dialog is up, CDN_FOLDERCHANGE for the first
-// folder and every later one, CDN_SELCHANGE on every selection change, CDN_HELP for the Help
-// button) and WM_COMMAND for the template's buttons. CDM_* messages sent to the dialog act on
-// its controls by the identifiers below.
+// WM_NOTIFY with an OFNOTIFY (CDN_INITDONE once the dialog is built, still before it is shown,
+// with its size and frame known; CDN_FOLDERCHANGE for the first folder and every later one;
+// CDN_SELCHANGE on every selection change; CDN_HELP for the Help button) and WM_COMMAND for the
+// template's buttons. CDM_* messages sent to the dialog act on its controls by the identifiers
+// below.
 //
 // While the dialog is up, the working folder follows the folder it shows; OFN_NOCHANGEDIR puts
 // the earlier one back when it closes.

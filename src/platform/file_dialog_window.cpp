@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/window_frame.h"
+
 namespace quarven::platform {
 
 namespace {
@@ -164,21 +166,27 @@ void FileDialogWindow::folderShown(const QString& folder) {
   notify(CDN_FOLDERCHANGE);
 }
 
-void FileDialogWindow::whenUp() {
+void FileDialogWindow::initDone() {
+  // The size and frame the dialog will be shown with, so that the hook can grow and place it
+  // before it appears.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  learnFrameBeforeShowing(this);
   up_ = true;
   notify(CDN_INITDONE);
   folderShown(directory().absolutePath());
-  if (const auto& drive = commonDialogDriver().drive) {
-    drive(*this);
-    if (isVisible()) reject();
-  }
 }
 
 bool FileDialogWindow::run() {
   if (layout()) layout()->activate();
   if (const auto& prepare = commonDialogDriver().prepare) prepare(*this);
   callHook(WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&ofn_));
-  QTimer::singleShot(0, this, [this] { whenUp(); });
+  initDone();
+  if (const auto& drive = commonDialogDriver().drive) {
+    QTimer::singleShot(0, this, [this, drive] {
+      drive(*this);
+      if (isVisible()) reject();
+    });
+  }
   const bool chosen = exec() == QDialog::Accepted;
   up_ = false;
   return chosen;

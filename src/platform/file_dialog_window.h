@@ -31,7 +31,7 @@ class FileDialogWindow : public QFileDialog {
   void callHook(UINT message, WPARAM wParam, LPARAM lParam);
   void notify(int code);
   void folderShown(const QString& folder);
-  void whenUp();
+  void initDone();
 
   OPENFILENAME& ofn_;
   QWidget* hookWindow_ = nullptr;
