@@ -9,9 +9,10 @@ namespace quarven::dialogs {
 using namespace quarven::platform;
 
 namespace {
-constexpr std::uint32_t kMaxFileSingle = 261;
+// Any path the file system takes fits the buffers of one name.
+constexpr std::uint32_t kMaxFileSingle = MAX_PATH;
 constexpr std::uint32_t kMaxFileMulti = 13001;
-constexpr std::uint32_t kMaxFileTitle = 261;
+constexpr std::uint32_t kMaxFileTitle = MAX_PATH;
 const QChar kNul(0);
 
 bool hasDriveLetter(const QString& path) {
@@ -91,7 +92,7 @@ std::optional<QString> ComDlgEx::Filter() const {
 }
 
 void ComDlgEx::FileName(const QString& name) {
-  if (name.size() < 261) ofn_.lpstrFile = name;
+  if (name.size() < qsizetype(kMaxFileSingle)) ofn_.lpstrFile = name;
 }
 
 void ComDlgEx::Extension(const QString& extension) {

@@ -52,7 +52,7 @@ class ComDlgEx {
   bool CheckBoxVisible() const { return !hasFlag(platform::OFN_HIDEREADONLY); }
   void CheckBoxSelected(const bool& on) { SetFlag(platform::OFN_READONLY, on); }
   bool CheckBoxSelected() const { return hasFlag(platform::OFN_READONLY); }
-  // The initial name; one of 261 characters or more is ignored.
+  // The initial name; one too long for the file buffer (MAX_PATH characters or more) is ignored.
   void FileName(const QString& name);
   QString FileName() const { return choice_.FileName; }
   const QStringList& FileNames() const { return choice_.FileNames; }

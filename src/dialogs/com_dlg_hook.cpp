@@ -75,7 +75,7 @@ void initDialog(HWND window) {
 }
 
 void selectionChanged() {
-  gBufLen = gDlg->AllowMultiSelect() ? 13000 : 260;
+  gBufLen = gDlg->AllowMultiSelect() ? 13000 : std::int32_t(MAX_PATH);
   const std::optional<QString> spec = askDialog(CDM_GETSPEC, gBufLen);
   if (!spec) return;
   if (spec->contains(u'"')) {
@@ -104,7 +104,7 @@ void notified(LPARAM lParam) {
       break;
     case CDN_FOLDERCHANGE:
       if (!dlg.StatusbarVisible()) break;
-      if (const auto folder = askDialog(CDM_GETFOLDERPATH, 260)) {
+      if (const auto folder = askDialog(CDM_GETFOLDERPATH, MAX_PATH)) {
         UpdateStatusBar(kIconOfFile, 1, *folder, QString(), QString());
       } else {
         UpdateStatusBar(kIconOfName, 1, QStringLiteral("(No folder selected)"), QString(), QString());

@@ -4,15 +4,17 @@
 //
 // The hook procedure is called with the hook's own window (a child of the dialog that holds the
 // template's controls, if any): WM_INITDIALOG before the dialog is shown (lParam: the record),
-// WM_NOTIFY with an OFNOTIFY (CDN_INITDONE once the dialog is up, CDN_FOLDERCHANGE for the first
-// folder and every later one, CDN_SELCHANGE on every selection change, CDN_HELP for the Help
-// button) and WM_COMMAND for the template's buttons. CDM_* messages sent to the dialog act on
-// its controls by the identifiers below.
+// WM_NOTIFY with an OFNOTIFY (CDN_INITDONE once the dialog is built, still before it is shown,
+// with its size and frame known; CDN_FOLDERCHANGE for the first folder and every later one;
+// CDN_SELCHANGE on every selection change; CDN_HELP for the Help button) and WM_COMMAND for the
+// template's buttons. CDM_* messages sent to the dialog act on its controls by the identifiers
+// below.
 //
 // While the dialog is up, the working folder follows the folder it shows; OFN_NOCHANGEDIR puts
 // the earlier one back when it closes.
 
 #include <QString>
+#include <climits>
 #include <cstdint>
 #include <functional>
 
@@ -26,6 +28,10 @@ namespace quarven::platform {
 
 // The record size the dialogs accept; any other makes them fail with CDERR_STRUCTSIZE.
 inline constexpr std::uint32_t kOpenFileNameSize = 76;
+
+// Room for the longest path the file system takes and its terminating NUL (PATH_MAX; the desktop
+// had 260): a buffer of this many characters holds any path that can be opened.
+inline constexpr std::uint32_t MAX_PATH = PATH_MAX;
 
 using LPOFNHOOKPROC = std::uintptr_t (*)(HWND, UINT, WPARAM, LPARAM);
 

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/window_frame.h"
+
 namespace quarven::platform {
 
 namespace {
@@ -160,25 +162,31 @@ void FileDialogWindow::notify(int code) {
 void FileDialogWindow::folderShown(const QString& folder) {
   if (folder == folder_) return;
   folder_ = folder;
-  QDir::setCurrent(folder);
+  if (!folder.isEmpty()) QDir::setCurrent(folder);  // no folder: the working folder stays
   notify(CDN_FOLDERCHANGE);
 }
 
-void FileDialogWindow::whenUp() {
+void FileDialogWindow::initDone() {
+  // The size and frame the dialog will be shown with, so that the hook can grow and place it
+  // before it appears.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  learnFrameBeforeShowing(this);
   up_ = true;
   notify(CDN_INITDONE);
   folderShown(directory().absolutePath());
-  if (const auto& drive = commonDialogDriver().drive) {
-    drive(*this);
-    if (isVisible()) reject();
-  }
 }
 
 bool FileDialogWindow::run() {
   if (layout()) layout()->activate();
   if (const auto& prepare = commonDialogDriver().prepare) prepare(*this);
   callHook(WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&ofn_));
-  QTimer::singleShot(0, this, [this] { whenUp(); });
+  initDone();
+  if (const auto& drive = commonDialogDriver().drive) {
+    QTimer::singleShot(0, this, [this, drive] {
+      drive(*this);
+      if (isVisible()) reject();
+    });
+  }
   const bool chosen = exec() == QDialog::Accepted;
   up_ = false;
   return chosen;
@@ -236,8 +244,10 @@ LRESULT FileDialogWindow::message(UINT message, WPARAM wParam, LPARAM lParam) {
       return edit ? copyToBuffer(edit->text(), wParam, lParam) : -1;
     }
     case CDM_GETFOLDERPATH: {
-      const QString folder = directory().absolutePath();
-      return folder.isEmpty() ? -1 : copyToBuffer(folder, wParam, lParam);
+      // The list's root; empty while it shows the file systems ("Computer" in the sidebar).
+      const auto* model = findChild<QFileSystemModel*>();
+      const QString folder = model ? model->rootPath() : QString();
+      return folder.isEmpty() ? -1 : copyToBuffer(QDir(folder).absolutePath(), wParam, lParam);
     }
     case CDM_SETCONTROLTEXT: {
       const auto* text = reinterpret_cast<const char16_t*>(lParam);

@@ -31,13 +31,13 @@ class FileDialogWindow : public QFileDialog {
   void callHook(UINT message, WPARAM wParam, LPARAM lParam);
   void notify(int code);
   void folderShown(const QString& folder);
-  void whenUp();
+  void initDone();
 
   OPENFILENAME& ofn_;
   QWidget* hookWindow_ = nullptr;
   QPushButton* helpButton_ = nullptr;
   QCheckBox* readOnlyBox_ = nullptr;
-  QString folder_;  // the folder last reported
+  QString folder_;  // the folder last reported; empty for no file-system folder
   bool up_ = false;
 };
 

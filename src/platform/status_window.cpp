@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QPainter>
+#include <QSizeGrip>
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
@@ -14,6 +15,11 @@ namespace quarven::platform {
 namespace {
 constexpr int kIconSize = 16;
 constexpr int kPadding = 3;
+
+// The size grip of a resizable dialog, which sits in its bottom-right corner.
+QSizeGrip* gripOf(const QWidget* parent) {
+  return parent ? parent->findChild<QSizeGrip*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
 }  // namespace
 
 StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent) {
@@ -43,7 +49,15 @@ void StatusWindow::followParent() {
   if (QWidget* parent = parentWidget()) {
     setGeometry(0, parent->height() - height(), parent->width(), height());
     raise();
+    // A resizable parent's grip sits in the bar's corner and stays on top, to be seen and used.
+    if (QSizeGrip* grip = gripOf(parent)) grip->raise();
   }
+}
+
+int StatusWindow::gripRoom() const {
+  const QSizeGrip* grip = gripOf(parentWidget());
+  if (!grip || grip->isHidden() || !grip->geometry().intersects(geometry())) return 0;
+  return std::max(0, geometry().right() - grip->geometry().left() + 1);
 }
 
 bool StatusWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -102,7 +116,8 @@ QIcon StatusWindow::icon(int part) const {
 QRect StatusWindow::partRect(int part) const {
   const int left = part == 0 ? 0 : std::max(0, edges_[part - 1]);
   const int edge = edges_[part];
-  const int right = (edge < 0 || edge > width()) ? width() : edge;
+  const int end = width() - gripRoom();  // the last part stops short of the grip
+  const int right = (edge < 0 || edge > end) ? end : edge;
   return QRect(left, 0, std::max(0, right - left), height());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The status bar of the common controls: a strip at the bottom edge of its parent, split into
 // parts by right edges, each part with an optional icon and a text. A text that starts with one
-// tab is centred in its part, with two tabs right-aligned.
+// tab is centred in its part, with two tabs right-aligned. A resizable parent's size grip stays
+// visible and usable in the bar's right corner; the parts end before it.
 
 #include <QIcon>
 #include <QLayout>
@@ -41,6 +42,7 @@ class StatusWindow : public QWidget {
   };
   void setText(WPARAM wParam, const QString& text);
   void followParent();
+  int gripRoom() const;  // width the parent's size grip takes at the bar's right end
   QRect partRect(int part) const;
 
   std::vector<int> edges_{-1};

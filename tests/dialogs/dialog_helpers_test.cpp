@@ -13,7 +13,7 @@ namespace {
 
 using namespace platform;
 
-TEST(ComDlgExProperties, ExtensionFilterAndTheHooksObject) {
+TEST(ComDlgExProperties, ExtensionFilterInitialNameAndTheHooksObject) {
   ComDlgEx dlg;
   EXPECT_EQ(gDlg, &dlg);
   for (const auto& [given, stored] : {std::pair{".TXT", "txt"}, {"a.b.cdef", "abc"}, {"...", ""}}) {
@@ -26,6 +26,11 @@ TEST(ComDlgExProperties, ExtensionFilterAndTheHooksObject) {
   for (const auto& [index, expected] : cases) {
     dlg.FilterIndex(index);
     EXPECT_EQ(dlg.Filter(), expected) << index;
+  }
+  // The initial name is kept when the file buffer holds it.
+  for (const qsizetype length : {qsizetype(MAX_PATH) - 1, qsizetype(MAX_PATH)}) {
+    dlg.FileName(QString(length, u'n'));
+    EXPECT_EQ(dlg.record().lpstrFile.size(), MAX_PATH - 1) << length;
   }
   { ComDlgEx newer; }
   EXPECT_EQ(gDlg, nullptr) << "a destroyed object is not left to the hook";

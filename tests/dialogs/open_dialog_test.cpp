@@ -8,11 +8,13 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <algorithm>
 
 #include "dialogs/com_dlg_ex.h"
 #include "dialogs/com_dlg_hook.h"
+#include "long_path.h"
 #include "message_box_recorder.h"
 #include "platform/status_window.h"
 
@@ -36,6 +38,14 @@ bool selectFiles(QFileDialog& dialog, const QStringList& names) {
 
 void pressOk(QFileDialog& dialog) {
   if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(&dialog, IDOK))) ok->click();
+}
+
+// Picks the sidebar's "Computer" (the file systems, no folder) as a click does.
+void showComputer(QFileDialog& dialog) {
+  auto* side = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+  const auto found =
+      side->model()->match(side->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Computer"));
+  side->setCurrentIndex(found.value(0));
 }
 
 // The scratch folder is the working folder while the test runs.
@@ -66,8 +76,8 @@ class OpenDialog : public ::testing::Test {
 
 TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCentredOverTheOwner) {
   const QString rom = makeFile(QStringLiteral("rom.smc"), QByteArray(1536, 'x'));
-  dir.mkdir(QStringLiteral("more"));
-  const QString more = dir.filePath(QStringLiteral("more"));
+  const QString more = dir.filePath(nameOfPathLength(dir, 400));  // deeper than a desktop's paths
+  ASSERT_TRUE(dir.mkpath(more));
   QWidget owner;
   owner.setGeometry(100, 50, 801, 700);
   owner.show();
@@ -88,8 +98,14 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
                            ASSERT_NE(bar, nullptr);
                            EXPECT_GT(d.height() - heightBefore, 10) << "the dialog grows by the bar";
                            EXPECT_EQ(bar->geometry().bottom(), d.height() - 1);
+                           const QSizeGrip* grip = d.findChild<QSizeGrip*>();
+                           ASSERT_NE(grip, nullptr);
+                           EXPECT_EQ(d.childAt(grip->geometry().center()), grip) << "the grip stays on top";
                            texts << bar->text(0);
                            d.setDirectory(more);
+                           texts << bar->text(0);
+                           EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
+                           showComputer(d);
                            texts << bar->text(0);
                            EXPECT_EQ(QDir::currentPath(), QFileInfo(more).canonicalFilePath());
                            d.setDirectory(scratch.path());
@@ -101,7 +117,7 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
   ComDlgEx dlg;
   setUpAsTheEditorDoes(dlg);
   EXPECT_TRUE(dlg.ShowOpen());
-  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "rom.smc", "\t1.5KB",
+  EXPECT_EQ(texts, (QStringList{scratch.path(), more, "(No folder selected)", "rom.smc", "\t1.5KB",
                                 "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
             (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
@@ -113,9 +129,11 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
 TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
   const QStringList several{makeFile("a.smc"), makeFile("b.smc"), makeFile("c.smc")};
   // What the user does ("" cancels, "*" selects the three files), whether several may be chosen, the result.
+  // A typed name of no file fits the file buffer up to the longest path the file system takes.
+  const QString longest = nameOfPathLength(dir, MAX_PATH - 1);
   const std::tuple<QString, bool, QStringList> cases[] = {{"", false, {}},
-                                                          {"new.smc", false, {dir.filePath("new.smc")}},
-                                                          {QString(250, u'n'), false, {}},  // too long
+                                                          {longest, false, {dir.filePath(longest)}},
+                                                          {longest + u'r', false, {}},  // too long
                                                           {"*", true, several}};
   for (const auto& [typed, multi, chosen] : cases) {
     setCommonDialogDriver({[](QFileDialog& d) { d.move(7, 9); },
@@ -136,13 +154,13 @@ TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
     setUpAsTheEditorDoes(dlg);
     dlg.AllowMultiSelect(multi);
     EXPECT_EQ(dlg.ShowOpen(), !chosen.isEmpty()) << typed.size();
-    EXPECT_EQ(CommDlgExtendedError() == FNERR_BUFFERTOOSMALL, typed.size() == 250);
+    EXPECT_EQ(CommDlgExtendedError() == FNERR_BUFFERTOOSMALL, !typed.isEmpty() && chosen.isEmpty());
     QStringList names = dlg.FileNames();
     names.sort();
     EXPECT_EQ(names, chosen) << typed.size();
     EXPECT_EQ(dlg.FileName(), multi || chosen.isEmpty() ? "" : chosen[0]) << typed.size();
   }
-  EXPECT_FALSE(QFileInfo::exists(dir.filePath("new.smc"))) << "the dialog itself creates nothing";
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(longest))) << "the dialog itself creates nothing";
 }
 
 TEST_F(OpenDialog, TemplateLibraryAbsentUnreadableWithoutTheTemplateAndWithIt) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editor_fixture.h"
+#include "long_path.h"
 
 namespace quarven::testing {
 namespace {
@@ -21,12 +22,17 @@ struct OpenCase {
   Outcome outcome;
   QString label3;  // the caption the check leaves; empty: not looked at
   bool cancel = false, readOnly = false;
+  int pathLength = 0;  // of the image's full path, when it matters
 
   // Prepares the file and returns the name typed in the dialog; empty cancels it.
   QString choose(EditorFixture& f) const {
     if (cancel) return {};
-    if (!rom) return QDir(f.scratch.path()).filePath(QStringLiteral("typed.smc"));
-    const QString path = f.writeRom(*rom, QString::fromLatin1(what) + ".smc");
+    const QDir scratch(f.scratch.path());
+    if (!rom) return scratch.filePath(QStringLiteral("typed.smc"));
+    const QString name =
+        pathLength ? nameOfPathLength(scratch, pathLength) : QString::fromLatin1(what) + ".smc";
+    scratch.mkpath(QFileInfo(scratch.filePath(name)).path());
+    const QString path = f.writeRom(*rom, name);
     if (readOnly) ::chmod(path.toLocal8Bit().constData(), 0444);
     return path;
   }
@@ -34,8 +40,8 @@ struct OpenCase {
 
 const std::vector<OpenCase>& openCases() {
   static const std::vector<OpenCase> cases = {
-      {"another image", SyntheticRom(7), Outcome::Accepted, "AF"},
       {"a read-only image", SyntheticRom(7), Outcome::Accepted, "AF", false, true},
+      {"an image at a 400-character path", SyntheticRom(7), Outcome::Accepted, "AF", false, false, 400},
       {"a wrong signature byte", SyntheticRom().signature(5), Outcome::Rejected, "5"},
       {"528 bytes", SyntheticRom().truncate(0x210), Outcome::Rejected, "0"},
       {"a cancelled dialog", {}, Outcome::Failed, {}, true},
@@ -82,6 +88,10 @@ TEST_F(OpenSequence, StartUpOutcomes) {
       }
       if (!typed.isEmpty() && c.outcome == Outcome::Failed) {
         EXPECT_FALSE(QFileInfo::exists(typed));
+      }
+      if (c.outcome == Outcome::Accepted) {  // a team loads from the image
+        fresh.Toolbar1_ButtonClick(QStringLiteral("Kings"));
+        EXPECT_EQ(fresh.Label4->text(), "LOS ANGELES KINGS");
       }
     }
   EXPECT_EQ(lastDialogTitle, QStringLiteral("Open A SNES QUARVEN Rom."));
