@@ -103,4 +103,12 @@ bool FileRom::write(std::uint32_t offset, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+bool FileRom::reserve(std::uint32_t offset, std::size_t count) {
+  if (!inRange(size_, offset, count)) return false;
+  if (count == 0) return true;
+  const int error = ::posix_fallocate(fd_, static_cast<off_t>(offset), static_cast<off_t>(count));
+  // A file system that cannot reserve ahead leaves the writes to find out.
+  return error == 0 || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
+}
+
 }  // namespace quarven

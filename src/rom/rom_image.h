@@ -23,6 +23,11 @@ class RomImage {
   // leaves the image or the write fails.
   virtual bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) = 0;
 
+  // Makes sure that writing the range later cannot fail for want of disk space (a sparse file
+  // needs blocks for its holes). Changes no byte. False when the space cannot be had; true where
+  // there is nothing to reserve, or the file system cannot reserve ahead.
+  virtual bool reserve(std::uint32_t /*offset*/, std::size_t /*count*/) { return true; }
+
   // One byte; false past the end.
   bool readByte(std::uint32_t offset, std::uint8_t& value) { return read(offset, {&value, 1}); }
   bool writeByte(std::uint32_t offset, std::uint8_t value) { return write(offset, {&value, 1}); }
@@ -58,6 +63,7 @@ class FileRom : public RomImage {
   std::size_t size() const override { return size_; }
   bool read(std::uint32_t offset, std::span<std::uint8_t> out) override;
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override;
+  bool reserve(std::uint32_t offset, std::size_t count) override;
 
  private:
   FileRom(int fd, std::size_t size) : fd_(fd), size_(size) {}

@@ -38,6 +38,15 @@ struct SelectedTeam {
   std::array<std::string, layout::kMaxPlayers> playernameText;
   std::array<std::vector<std::uint8_t>, layout::kMaxPlayers> playernameBytes;
 
+  // The colour words of the colour slots as read, 0..9 home and 10..19 away, so a slot the user did
+  // not recolour goes back byte for byte: a word the colour key table has no row for, or whose
+  // colour the colour word table turns into another word, would not come back from its colour.
+  std::array<std::uint16_t, 2 * layout::kColourSlots> colourWords{};
+
+  // The line slot bytes as read, by line and box index (box 0 = RW, or C on a penalty-kill line),
+  // so a slot that points at no player of the roster goes back as it was unless the user retypes it.
+  std::array<std::array<std::uint8_t, 5>, layout::kLineCount> lineSlotBytes{};
+
   // playerextra[j][row]: carried byte j + 1 (playerextra1..playerextra7) of roster row `row`.
   std::array<std::array<std::uint8_t, layout::kMaxPlayers>, layout::kCarriedBytes> playerextra{};
 

@@ -1,6 +1,7 @@
 #include "rom/team_load.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "colours/colour_model.h"
@@ -57,6 +58,17 @@ TeamLoadResult unchanged(TeamLoadOutcome outcome, const SelectedTeam& state, std
   return result;
 }
 
+// The team-name block holds a 29th terminator at block index `stop`: it cannot be split into the
+// 28 names, so the load stops.
+std::string damagedNameBlock(const TeamRow& row, std::size_t stop) {
+  char offset[16];
+  std::snprintf(offset, sizeof offset, "0x%X", static_cast<unsigned>(layout::kTeamNameBlockOffset + stop));
+  return notLoaded(row,
+                   "The team-name block of the ROM image is damaged: it holds more than 28 team names "
+                   "(a 29th name ends at file offset " +
+                       std::string(offset) + ")");
+}
+
 TeamLoadResult unknownTeam(std::string_view key, const SelectedTeam& state) {
   return unchanged(TeamLoadOutcome::Failed, state, "There is no team \"" + std::string(key) + "\".");
 }
@@ -70,10 +82,15 @@ std::string recordsProblem(const RecordWalk& walk) {
              : record + " would run past the team's record area";
 }
 
-std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette) {
+// The colour texts of a palette's slots; `words` gets the slots' colour words.
+std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette,
+                                                          std::span<std::uint16_t> words) {
   std::array<std::string, layout::kColourSlots> texts;
-  for (int s = 0; s < layout::kColourSlots; ++s)
-    texts[s] = colours::colourTextOfBytes(palette[layout::slotByte(s)], palette[layout::slotByte(s) + 1]);
+  for (int s = 0; s < layout::kColourSlots; ++s) {
+    const std::uint8_t low = palette[layout::slotByte(s)], high = palette[layout::slotByte(s) + 1];
+    texts[s] = colours::colourTextOfBytes(low, high);
+    words[s] = static_cast<std::uint16_t>(low | high << 8);
+  }
   return texts;
 }
 
@@ -118,6 +135,7 @@ void fillLines(TeamLoadResult& result, const TeamRow& row, const std::vector<std
   for (int line = 0; line < layout::kLineCount; ++line)
     for (int box = 0; box < layout::kLineSlots[line]; ++box) {
       const std::uint32_t at = layout::lineSlot(row.firstRecord, line, layout::lineEntryByteOfBox(line, box));
+      result.state.lineSlotBytes[line][box] = lines[at - table];
       result.lineBoxes[line][box] = codec::lineSlotText(lines[at - table], result.numberTexts);
     }
 }
@@ -133,8 +151,9 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   if (auto failure = readPlace(rom, *row, layout::kTeamNameBlockOffset, block))
     return unchanged(TeamLoadOutcome::Failed, current, *failure);
   SelectedTeam state = current;
-  if (!splitTeamNames(block, state.teamname, state.teamnameBytes))
-    return unchanged(TeamLoadOutcome::StoppedByTerminator, state, {});
+  std::size_t stop = 0;
+  if (!splitTeamNames(block, state.teamname, state.teamnameBytes, &stop))
+    return unchanged(TeamLoadOutcome::StoppedByTerminator, state, damagedNameBlock(*row, stop));
 
   TeamBytes bytes;
   if (auto failure = readTeamPlaces(rom, *row, bytes))
@@ -148,8 +167,9 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   fillLines(result, *row, bytes.lines);
   std::copy_n(bytes.abbrev.begin(), layout::kAbbrevFieldSize, result.state.abbrevBytes.begin());
   result.abbreviation = codec::decodeAbbreviation(bytes.abbrev);
-  result.homecolortext = colourTexts(bytes.home);
-  result.awaycolortext = colourTexts(bytes.away);
+  const std::span<std::uint16_t> words(result.state.colourWords);
+  result.homecolortext = colourTexts(bytes.home, words.first(layout::kColourSlots));
+  result.awaycolortext = colourTexts(bytes.away, words.last(layout::kColourSlots));
   result.outcome =
       result.state.recordsReadable ? TeamLoadOutcome::Loaded : TeamLoadOutcome::LoadedRecordsUnreadable;
   return result;

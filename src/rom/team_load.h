@@ -18,8 +18,9 @@ enum class TeamLoadOutcome {
   // Loaded, but the record walk stopped at a record it could not read: the rows before it are
   // shown, `message` says which row, and the state's recordsReadable is false.
   LoadedRecordsUnreadable,
-  // A 29th terminator came before the last byte read of the team-name block: only `teamname`
-  // changed (as far as the split got); the window stays as it was.
+  // A 29th terminator came before the last byte read of the team-name block: the block is
+  // damaged, `message` says so; only `teamname` changed (as far as the split got) and the window
+  // stays as it was.
   StoppedByTerminator,
   // The image could not be opened or read, or is too short: `message` says why; nothing changes.
   Failed,

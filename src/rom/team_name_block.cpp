@@ -4,13 +4,20 @@
 
 namespace quarven {
 
-bool splitTeamNames(std::span<const std::uint8_t> block, TeamNames& names, TeamNameBytes& bytes) {
-  std::size_t n = 0;  // terminators seen
+bool splitTeamNames(std::span<const std::uint8_t> block, TeamNames& names, TeamNameBytes& bytes,
+                    std::size_t* stop) {
+  std::size_t n = 0;     // terminators seen
+  std::size_t last = 0;  // index of the latest terminator
   std::string text;
   std::vector<std::uint8_t> raw;
-  for (const std::uint8_t b : block) {
-    if (n == names.size()) return false;
+  for (std::size_t k = 0; k < block.size(); ++k) {
+    const std::uint8_t b = block[k];
+    if (n == names.size()) {
+      if (stop) *stop = last;
+      return false;
+    }
     if (b == 0x00) {
+      last = k;
       names[n] = text;
       bytes[n] = raw;
       ++n;

@@ -15,7 +15,9 @@ using TeamNameBytes = std::array<std::vector<std::uint8_t>, 29>;
 
 // Splits the bytes read from the block into names and byte sequences. Entries the split does not
 // reach keep what they held. Returns false when a 29th terminator comes before the last byte: the
-// split stops there, with the entries set so far (the team load stops too).
-bool splitTeamNames(std::span<const std::uint8_t> block, TeamNames& names, TeamNameBytes& bytes);
+// split stops there, with the entries set so far (the team load stops too), and `stop`, when
+// given, gets the index of that 29th terminator within the block.
+bool splitTeamNames(std::span<const std::uint8_t> block, TeamNames& names, TeamNameBytes& bytes,
+                    std::size_t* stop = nullptr);
 
 }  // namespace quarven

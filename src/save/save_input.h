@@ -1,6 +1,7 @@
 #pragma once
-// What the main window holds when SAVE is pressed: the texts and enabled states of its boxes and
-// the display colours of the 20 sample boxes. The window fills it; the save core never sees a widget.
+// What the main window holds when SAVE is pressed: the texts and enabled states of its boxes, the
+// display colours of the 20 sample boxes, and which line boxes and colour slots the user touched
+// since the team was loaded. The window fills it; the save core never sees a widget.
 
 #include <array>
 #include <cstdint>
@@ -22,8 +23,13 @@ struct SaveInput {
   std::array<std::string, layout::kMaxPlayers> nameTexts;    // Text1, by roster row
   // Text3..Text9 by line, then box index (five boxes on the first five lines, four on the others).
   std::array<std::array<std::string, kMaxLineBoxes>, layout::kLineCount> lineTexts;
+  // Line boxes the user typed into since the load, by line and box index as lineTexts.
+  std::array<std::array<bool, kMaxLineBoxes>, layout::kLineCount> lineEdited{};
   // Display colours 0x00BBGGRR of the sample boxes, slots 0..9 home and 10..19 away.
   std::array<std::uint32_t, kSlotCount> sampleColours{};
+  // Colour slots whose part the user recoloured from the swatch grid since the load. The others go
+  // back with the words the load read, whatever colour their figure shows.
+  std::array<bool, kSlotCount> recoloured{};
 };
 
 }  // namespace quarven::save

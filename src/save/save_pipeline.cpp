@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "colours/colour_word_table.h"
 #include "save/abbreviation_writer.h"
@@ -12,30 +13,59 @@
 #include "save/save_messages.h"
 #include "save/save_validation.h"
 #include "save/team_name_stage.h"
+#include "save/write_journal.h"
 
 namespace quarven::save {
 
 namespace {
 
-constexpr const char* kWriteFailed =
-    "Writing to the ROM image failed, so the save was stopped part way. Check that the file still "
-    "exists and can be written, then save again.";
+constexpr const char* kWriteFailedRestored =
+    "Writing to the ROM image failed, so the save was stopped. What it had written was put back: the "
+    "ROM image is as it was before this save. Check that the file still exists and can be written, "
+    "then save again.";
+constexpr const char* kWriteFailedNotRestored =
+    "Writing to the ROM image failed, so the save was stopped part way, and what it had written could "
+    "not be put back: the ROM image may hold part of this save. Check that the file still exists and "
+    "can be written, then save again; a save that completes writes all of this team's data.";
 constexpr const char* kTooShort = "The ROM image is too short to hold this team's data. Nothing was saved.";
+constexpr const char* kNoRoom =
+    "The room this save needs in the ROM image's file could not be reserved (is the disk full?). "
+    "Nothing was saved.";
 
-// True when every place this save writes lies within the image.
-bool holdsPlaces(const RomImage& rom, const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
-                 bool withinBudget) {
-  const std::uint64_t firstRecord = team.firstRecord();
-  if (team.playeraddress == 0 || firstRecord < layout::kLineTableSize) return false;
-  std::uint64_t end =
-      std::max<std::uint64_t>(team.homecoloraddress, team.awaycoloraddress) + layout::kPaletteSize;
+struct Place {
+  std::uint64_t offset = 0;
+  std::uint64_t count = 0;
+};
+
+// The ranges this save writes: both palettes, the pointer table and the team-name block when the
+// names are written, and within the budget the abbreviation field and the line table with the
+// player record block behind it.
+std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
+                              bool withinBudget) {
+  std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
+                               {team.awaycoloraddress, layout::kPaletteSize}};
   if (writesTeamNames)
-    end = std::max<std::uint64_t>(end, layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize);
+    places.push_back(
+        {layout::kTeamNamePointerOffset,
+         layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - layout::kTeamNamePointerOffset});
   if (withinBudget) {
-    end = std::max<std::uint64_t>(end, firstRecord + playerRecordBytes(plan.players) + 2);
-    end = std::max<std::uint64_t>(end, std::uint64_t{team.abbrevaddress} + plan.abbrevLetters.size());
+    places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
+    const std::uint64_t records = static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2;
+    places.push_back({layout::lineTable(team.firstRecord()), layout::kLineTableSize + records});
   }
-  return end <= rom.size();
+  return places;
+}
+
+bool holdsPlaces(const RomImage& rom, const SelectedTeam& team, const std::vector<Place>& places) {
+  if (team.playeraddress == 0 || team.firstRecord() < layout::kLineTableSize) return false;
+  return std::all_of(places.begin(), places.end(),
+                     [&](const Place& p) { return p.offset + p.count <= rom.size(); });
+}
+
+bool reservePlaces(RomImage& rom, const std::vector<Place>& places) {
+  return std::all_of(places.begin(), places.end(), [&](const Place& p) {
+    return rom.reserve(static_cast<std::uint32_t>(p.offset), static_cast<std::size_t>(p.count));
+  });
 }
 
 }  // namespace
@@ -61,42 +91,50 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
 
   std::string reason;
-  std::unique_ptr<RomImage> rom = opener.open(FileRom::Mode::ReadWrite, &reason);
-  if (!rom) {
+  std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);
+  if (!file) {
     messenger.show("The ROM image could not be opened for writing (" + reason + "). Nothing was saved.");
     result.outcome = SaveOutcome::NotOpened;
     return result;
   }
-  const auto fail = [&](SaveOutcome outcome, const char* message) {
-    rom.reset();
+  const auto close = [&](SaveOutcome outcome, const char* message) {
+    file.reset();
     messenger.show(message);
     result.outcome = outcome;
     return result;
   };
-  if (!holdsPlaces(*rom, team, plan, writesTeamNames, withinBudget))
-    return fail(SaveOutcome::ImageTooShort, kTooShort);
+  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget);
+  if (!holdsPlaces(*file, team, places)) return close(SaveOutcome::ImageTooShort, kTooShort);
+  if (!reservePlaces(*file, places)) return close(SaveOutcome::NoRoom, kNoRoom);
 
-  if (!writeUniformPalettes(*rom, team.homecoloraddress, team.awaycoloraddress, plan.slotWords))
-    return fail(SaveOutcome::WriteFailed, kWriteFailed);
+  // Every write goes through the journal, so that a failed one can be undone with all before it.
+  WriteJournal rom(*file);
+  const auto failed = [&] {
+    result.imageRestored = rom.restore();
+    return close(SaveOutcome::WriteFailed,
+                 result.imageRestored ? kWriteFailedRestored : kWriteFailedNotRestored);
+  };
+  if (!writeUniformPalettes(rom, team.homecoloraddress, team.awaycoloraddress, plan.slotWords))
+    return failed();
   if (!fitsTeamNameBlock(names)) {
     result.teamNameBlockRefused = true;
     messenger.show(kTeamNameBlockTooLong);
-  } else if (writesTeamNames && !writeTeamNameBlock(*rom, names)) {
-    return fail(SaveOutcome::WriteFailed, kWriteFailed);
+  } else if (writesTeamNames && !writeTeamNameBlock(rom, names)) {
+    return failed();
   }
 
   if (!withinBudget) {
     messenger.show(overBudgetMessage(result.playerletters - team.playerletterlimit));
-    rom.reset();  // closed once the message has been dismissed
+    file.reset();  // closed once the message has been dismissed
     result.outcome = SaveOutcome::OverBudget;
     return result;
   }
   const std::uint32_t firstRecord = team.firstRecord();
-  if (!saveteamabbrev(*rom, team.abbrevaddress, plan.abbrevLetters) ||
-      !saveplayernames(*rom, firstRecord, plan.players, team.playerextra) ||
-      !savelinechanges(*rom, firstRecord, plan.lineSlots))
-    return fail(SaveOutcome::WriteFailed, kWriteFailed);
-  rom.reset();
+  if (!saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) ||
+      !saveplayernames(rom, firstRecord, plan.players, team.playerextra) ||
+      !savelinechanges(rom, firstRecord, plan.lineSlots))
+    return failed();
+  file.reset();
   messenger.show(kSaved);
   return result;
 }

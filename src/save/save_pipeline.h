@@ -17,13 +17,15 @@ enum class SaveOutcome {
   InputRefused,     // a text or colour that cannot be written; nothing opened
   NotOpened,        // the ROM image could not be opened for writing
   ImageTooShort,    // the image ends before a place the save writes; nothing written
-  WriteFailed,      // a write failed part way
+  NoRoom,           // the file's room for the writes could not be reserved; nothing written
+  WriteFailed,      // a write failed; what was written is put back where that works (imageRestored)
   OverBudget,       // palettes and team name written; roster, abbreviation and lines not
 };
 
 struct SaveResult {
   SaveOutcome outcome = SaveOutcome::Saved;
   bool teamNameBlockRefused = false;  // the names did not fit the team-name block
+  bool imageRestored = false;         // after a failed write: the image is as before the save
   std::int64_t playerletters = 0;     // bytes the roster's records need
 };
 

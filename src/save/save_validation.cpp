@@ -68,10 +68,18 @@ std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInpu
   return std::nullopt;
 }
 
-// Each line box names the last roster row whose number text equals its text exactly.
+// Each line box names the last roster row whose number text equals its text exactly; a box whose
+// slot pointed outside the roster at load and that the user did not type into keeps its byte.
 std::optional<std::string> checkLines(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
   for (int line = 0; line < layout::kLineCount; ++line) {
     for (int box = 0; box < layout::kLineSlots[line]; ++box) {
+      const std::uint8_t loaded = team.lineSlotBytes[line][box];
+      if (!input.lineEdited[line][box] && (loaded < 1 || loaded > rosterRows(team))) {
+        // Read pointing at no row of the roster and not retyped: the box shows no player of this
+        // team (a hidden row's text, or nothing), so the slot keeps its byte.
+        plan.lineSlots[line][box] = loaded;
+        continue;
+      }
       const std::string& text = input.lineTexts[line][box];
       int match = -1;
       for (int row = 0; row < rosterRows(team); ++row)
@@ -109,15 +117,25 @@ std::optional<std::string> checkTeamNameCharacters(const SelectedTeam& team, con
   if (!input.teamNameChangeOn) return std::nullopt;
   const auto k = teamIndexByFullName(team.fullName);
   if (k && showsTeamNameBytes(input.teamNameText, team.teamnameBytes[*k])) return std::nullopt;  // unedited
-  const EncodedText name = encodeText(input.teamNameText, codec::encodeTeamLetter);
+  const EncodedText name = encodeText(input.teamNameText, encodeTeamNameLetter);
   if (name.badCharacter)
     return "The team name holds " + shown(*name.badCharacter) +
-           ", which team names cannot use. Use A to Z, a to z, full stop, space or _.";
+           (*name.badCharacter == kTeamNameEnd
+                ? ", which ends a name in the ROM image's list of team names and so cannot be part of one."
+                : ", which team names cannot use.") +
+           " Use A to Z, a to z, full stop or space.";
   return std::nullopt;
 }
 
-std::optional<std::string> checkColours(const SlotWordLookup& slotWords, SavePlan& plan) {
+// A slot the user did not recolour keeps the word the load read; a recoloured one takes the word of
+// the colour its figure shows.
+std::optional<std::string> checkColours(const SelectedTeam& team, const SaveInput& input,
+                                        const SlotWordLookup& slotWords, SavePlan& plan) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!input.recoloured[slot]) {
+      plan.slotWords[slot] = team.colourWords[slot];
+      continue;
+    }
     if (!slotWords[slot]) {
       const bool home = slot < layout::kColourSlots;
       return std::string(home ? "HOME" : "AWAY") + " uniform, " +
@@ -155,7 +173,7 @@ PlanResult prepareSave(const SelectedTeam& team, const SaveInput& input, const S
   if (!problem) problem = checkLines(team, input, plan);
   if (!problem) problem = checkAbbreviation(team, input, plan);
   if (!problem) problem = checkTeamNameCharacters(team, input);
-  if (!problem) problem = checkColours(slotWords, plan);
+  if (!problem) problem = checkColours(team, input, slotWords, plan);
   if (problem)
     result.problem = std::move(*problem);
   else

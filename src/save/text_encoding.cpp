@@ -23,8 +23,13 @@ bool showsTeamNameBytes(std::string_view text, const std::vector<std::uint8_t>& 
   return shown == text;
 }
 
+std::optional<std::uint8_t> encodeTeamNameLetter(std::string_view character) {
+  if (character == kTeamNameEnd) return std::nullopt;
+  return codec::encodeTeamLetter(character);
+}
+
 std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text) {
-  EncodedText encoded = encodeText(text, codec::encodeTeamLetter);
+  EncodedText encoded = encodeText(text, encodeTeamNameLetter);
   if (encoded.badCharacter) return std::nullopt;
   return std::move(encoded.bytes);
 }

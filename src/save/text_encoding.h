@@ -18,7 +18,13 @@ struct EncodedText {
 
 EncodedText encodeText(std::string_view text, LetterEncoder encoder);
 
-// Team names: A-Z, a-z, full stop, space, and "_" for the 0x00 byte.
+// "_" shows the 0x00 byte that ends each name of the team-name block, so it cannot be part of a name.
+inline constexpr std::string_view kTeamNameEnd = "_";
+
+// A letter of a team name: the team-name set without "_".
+std::optional<std::uint8_t> encodeTeamNameLetter(std::string_view character);
+
+// Team names: A-Z, a-z, full stop and space; nothing for a text holding any other character.
 std::optional<std::vector<std::uint8_t>> encodeTeamName(std::string_view text);
 
 // True when the text is what the stored bytes show, i.e. the user has not changed the name. Bytes

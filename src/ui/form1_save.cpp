@@ -27,9 +27,15 @@ save::SaveInput Form1::saveInput() const {
   }
   for (int line = 0; line < kLines; ++line) {
     const auto boxes = lineSlots(line);
-    for (std::size_t box = 0; box < boxes.size(); ++box) input.lineTexts[line][box] = textOf(boxes[box]);
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+      input.lineTexts[line][box] = textOf(boxes[box]);
+      input.lineEdited[line][box] = boxes[box]->userEdited();
+    }
   }
-  for (int slot = 0; slot < save::kSlotCount; ++slot) input.sampleColours[slot] = SSTab1->sampleColour(slot);
+  for (int slot = 0; slot < save::kSlotCount; ++slot) {
+    input.sampleColours[slot] = SSTab1->sampleColour(slot);
+    input.recoloured[slot] = SSTab1->recoloured(slot);
+  }
   return input;
 }
 

@@ -32,6 +32,7 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
       return;
     case TeamLoadOutcome::StoppedByTerminator:
       selectedTeam = result.state;  // only the team names changed, as far as the split got
+      showEditorMessage(text(result.message));
       return;
     case TeamLoadOutcome::Loaded:
     case TeamLoadOutcome::LoadedRecordsUnreadable:
@@ -63,13 +64,16 @@ void Form1::showLoadedTeam(const TeamLoadResult& result) {
 
   for (int line = 0; line < kLines; ++line) {
     const std::span<TextBox*> boxes = lineSlots(line);
-    for (std::size_t box = 0; box < boxes.size(); ++box)
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
       boxes[box]->setText(text(result.lineBoxes[line][box]));
+      boxes[box]->clearUserEdited();
+    }
   }
   Text12->setText(text(result.abbreviation));
 
   fillhomecolor(result.homecolortext);
   fillawaycolor(result.awaycolortext);
+  SSTab1->clearRecoloured();
   SSTab1->applySwatchColourList();
 }
 

@@ -90,7 +90,10 @@ bool TextBox::event(QEvent* event) {
     userEditing_ = true;
   }
   const bool handled = QLineEdit::event(event);
-  if (outer) userEditing_ = false;
+  if (outer) {
+    userEditing_ = false;
+    if (text() != beforeEdit_) userEdited_ = true;
+  }
   return handled;
 }
 

@@ -4,7 +4,8 @@
 //   is kept whole, however long (a box of maximum length 2 may hold three letters after a load);
 // - it can be drawn flat, with a one-pixel border;
 // - the shortcuts of its window's menus win over the box's own editing keys;
-// - it reports when it receives the focus, for handlers that select its text.
+// - it reports when it receives the focus, for handlers that select its text;
+// - it notes whether the user changed its text since the program last cleared the mark.
 
 #include <QLineEdit>
 
@@ -21,6 +22,11 @@ class TextBox : public QLineEdit {
   int maxLength() const { return maxLength_; }
 
   void setFlat(bool flat);
+
+  // True once a user edit (typing, pasting, dropping, undoing) changed the text since the last
+  // clearUserEdited(). Unlike QLineEdit's modified flag it survives an edit cut to the maximum length.
+  bool userEdited() const { return userEdited_; }
+  void clearUserEdited() { userEdited_ = false; }
 
  signals:
   void gotFocus();
@@ -39,6 +45,7 @@ class TextBox : public QLineEdit {
   int maxLength_ = 0;
   bool flat_ = false;
   bool userEditing_ = false;
+  bool userEdited_ = false;
   QString beforeEdit_;
 };
 

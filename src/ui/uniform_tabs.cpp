@@ -145,7 +145,15 @@ void UniformTabs::Label11_Click(int index) {
   const int tab = currentIndex();
   if (!cell || (tab != 0 && tab != 1)) return;
   const Side side = static_cast<Side>(tab);
-  if (const auto part = selectedPart(side)) paintPartGroup(side, *part, cell->backColour());
+  if (const auto part = selectedPart(side)) {
+    paintPartGroup(side, *part, cell->backColour());
+    recoloured_[static_cast<std::size_t>(tab * colours::kPartCount + *part)] = true;
+  }
+}
+
+bool UniformTabs::recoloured(int slot) const {
+  return slot >= 0 && slot < static_cast<int>(recoloured_.size()) &&
+         recoloured_[static_cast<std::size_t>(slot)];
 }
 
 void UniformTabs::Label11_MouseMove(int index) {

@@ -30,6 +30,10 @@ class UniformTabs : public QTabWidget {
   std::uint32_t sampleColour(int slot) const;
   // Sets every listed swatch of both tabs to its colour.
   void applySwatchColourList();
+  // Whether the user recoloured the part of colour slot 0..19 from the swatch grid since the marks
+  // were last cleared (by a team load).
+  bool recoloured(int slot) const;
+  void clearRecoloured() { recoloured_ = {}; }
 
   // The user's clicks and mouse moves; indexes outside a set are ignored.
   void Label8_Click(int index);
@@ -67,6 +71,7 @@ class UniformTabs : public QTabWidget {
   const Page* pageOf(Side side) const;
 
   std::array<Page, 2> pages_;
+  std::array<bool, 2 * colours::kPartCount> recoloured_{};
 };
 
 }  // namespace quarven::ui

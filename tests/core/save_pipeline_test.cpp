@@ -75,6 +75,7 @@ TEST(SavePipeline, EditsReachTheFileAsTheyReachMemory) {
     f.input.numberTexts[2] = "98";
     setAllLineBoxes(f, f.input.numberTexts[1]);
     f.input.sampleColours[3] = 0xE02000;
+    f.input.recoloured[3] = true;
     const testing::TempRomFile file(f.rom.bytes());
     FileRomOpener opener(file.pathText());
     SelectedTeam team = f.team;
@@ -148,6 +149,7 @@ TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
   rosterNeeds(f, 1);
   f.input.teamNameText = "Isles";
   f.input.sampleColours[0] = 0xE02000;  // word 0x7080
+  f.input.recoloured[0] = true;
   f.input.abbrevText = "ZZZ";
   setAllLineBoxes(f, f.input.numberTexts[3]);
   bool openAtMessage = false;
@@ -184,14 +186,13 @@ TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn)
   EXPECT_EQ(off.team.teamname[19], "Sea Sharks");
 }
 
-// Name 3 three letters shorter (with a 0x00 in it), or eleven longer: name 14 then starts past 0xE1900.
+// Name 3 three letters shorter, or eleven longer: name 14 then starts past 0xE1900.
 TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
-  for (const std::string text : {"F_a", "Flames of Calgary"}) {
+  for (const std::string text : {"F.a", "Flames of Calgary"}) {
     SaveFixture f = makeSaveFixture("Flames", true);  // index 3
     f.input.teamNameText = text;
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
-    std::string expected = text + std::string("\0BLACKHAWKS\0", 12);
-    std::replace(expected.begin(), expected.end(), '_', '\0');
+    const std::string expected = text + std::string("\0BLACKHAWKS\0", 12);
     EXPECT_EQ(bytesAt(f, 0xE1881 + 3 + 12 + 6 + 6, expected.size()), expected);  // after 3 names
     std::uint32_t start = 0xE1881;
     for (int m = 0; m < 28; ++m) {
@@ -204,19 +205,45 @@ TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
   }
 }
 
-TEST(SavePipeline, FailedWriteStopsTheSaveClosedAndReported) {
-  for (int allowed : {0, 10, 30}) {  // palettes, team names, roster
+// Whichever write fails (N counted from 0: palettes 0-19, team-name block 20, pointers 21,
+// abbreviation 22, records 23, lines 24-56), what the save wrote is put back and the image is closed
+// before the message. When the bytes cannot be put back either, the message says so.
+TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
+  const std::tuple<int, bool> cases[] = {{0, false},  {7, false},  {20, false}, {21, false}, {22, false},
+                                         {23, false}, {56, false}, {23, true},  {56, true}};
+  for (const auto& [failing, laterFail] : cases) {
+    SCOPED_TRACE(std::to_string(failing) + (laterFail ? ", later writes fail too" : ""));
     SaveFixture f = makeSaveFixture("Canucks", true);
+    f.input.teamNameText = "Whales";
+    f.input.nameTexts[0] = "Changed";
+    f.input.abbrevText = "ZZZ";
+    f.input.recoloured[0] = f.input.recoloured[19] = true;
+    f.input.sampleColours[0] = f.input.sampleColours[19] = 0xE02000;
+    setAllLineBoxes(f, f.input.numberTexts[1]);
+    const auto before = f.rom.bytes();
     bool openAtMessage = true;
     const SaveRun run = save(f, [&](MemoryOpener& opener, RecordingMessenger& m) {
-      opener.failWritesAfter = allowed;
+      opener.failingWrite = failing;
+      opener.laterWritesFail = laterFail;
       m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
     });
-    EXPECT_EQ(run.result.outcome, SaveOutcome::WriteFailed) << allowed;
+    EXPECT_EQ(std::tuple(run.result.outcome, run.result.imageRestored),
+              std::tuple(SaveOutcome::WriteFailed, !laterFail));
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].rfind("Writing to the ROM image failed", 0), 0u);
+    EXPECT_NE(run.messages[0].find(laterFail ? "could not be put back" : "as it was before this save"),
+              std::string::npos)
+        << run.messages[0];
+    EXPECT_EQ(f.rom.bytes() == before, !laterFail);
     EXPECT_FALSE(openAtMessage);
   }
+  SaveFixture f = makeSaveFixture("Canucks");
+  const SaveRun run = save(f, [](MemoryOpener& opener, RecordingMessenger&) { opener.reserveFails = true; });
+  EXPECT_EQ(run.result.outcome, SaveOutcome::NoRoom);
+  EXPECT_TRUE(run.changed.empty());
+  EXPECT_EQ(run.messages,
+            Strings{"The room this save needs in the ROM image's file could not be reserved (is "
+                    "the disk full?). Nothing was saved."});
 }
 
 TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
@@ -228,35 +255,84 @@ TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
   EXPECT_EQ(run.messages, Strings{"The ROM image is too short to hold this team's data. Nothing was saved."});
 }
 
-// Bytes outside a character set show as hex text, which would not encode back to them (0x0C shows
-// as "C", 0xAB as "AB"). Unedited, such a text goes back byte for byte; edited, it must encode.
-TEST(SavePipeline, UneditedTextsWithBytesOutsideTheSetGoBackByteForByte) {
+// What the window cannot show as it is goes back byte for byte while the user leaves it alone: bytes
+// outside a character set (0x0C shows as "C", 0xAB as "AB"), colour words that no colour of the
+// figures turns back into, line slots pointing outside the roster. Once edited, it must be valid:
+// the first edit is refused, the second saved, changing exactly `changes` when given.
+TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
   using testing::SyntheticRom;
-  using Box = std::string& (*)(SaveFixture&);
-  const Box name2 = [](SaveFixture& f) -> std::string& { return f.input.nameTexts[2]; };
-  const Box team = [](SaveFixture& f) -> std::string& { return f.input.teamNameText; };
-  const Box abbrev = [](SaveFixture& f) -> std::string& { return f.input.abbrevText; };
-  const std::tuple<SyntheticRom, Box, std::string, std::string> cases[] = {
+  using Edit = std::function<void(SaveFixture&)>;
+  const auto text = [](std::string SaveInput::*box, std::string value) -> Edit {
+    return [=](SaveFixture& f) { f.input.*box = value; };
+  };
+  const auto name2 = [](std::string value) -> Edit {
+    return [=](SaveFixture& f) { f.input.nameTexts[2] = value; };
+  };
+  const auto recolour = [](std::uint32_t colour) -> Edit {  // home sleeves
+    return [=](SaveFixture& f) { f.input.recoloured[0] = true, f.input.sampleColours[0] = colour; };
+  };
+  const auto retype = [](int rowOrNone) -> Edit {  // SCORING 1, LD
+    return [=](SaveFixture& f) {
+      f.input.lineEdited[0][4] = true;
+      f.input.lineTexts[0][4] = rowOrNone < 0 ? "" : f.input.numberTexts[rowOrNone];
+    };
+  };
+  const std::uint32_t bruinsF = findTeamByKey("Bruins")->firstRecord;
+  const std::uint32_t bruinsHome = layout::homePalette(1);
+  const std::tuple<SyntheticRom, Edit, Edit, std::vector<std::uint32_t>> cases[] = {
       {SyntheticRom()
            .playerNameBytes("Bruins", 1, {0xAB, 0x41})
            .playerNameBytes("Bruins", 2, {'J', 0x1B, 'o'}),
-       name2, "J1Bo!", "Jo"},
-      {SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}), team, "BAB1BSX", "Bees"},
-      {SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}), abbrev, "B1", "xy"},
-      {SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}), abbrev, "B1B", "BS"},  // shows four
+       name2("J1Bo!"),
+       name2("Jo"),
+       {}},
+      {SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}),
+       text(&SaveInput::teamNameText, "BAB1BSX"),
+       text(&SaveInput::teamNameText, "Bees"),
+       {}},
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}),
+       text(&SaveInput::abbrevText, "B1"),
+       text(&SaveInput::abbrevText, "xy"),
+       {}},
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}),
+       text(&SaveInput::abbrevText, "B1B"),  // shows four
+       text(&SaveInput::abbrevText, "BS"),
+       {}},
+      // No key for 0x1234; 0x5005 and 0x7409 show a colour saved as 0x3826, 0x031B one saved as 0x2253.
+      {SyntheticRom()
+           .homeWord("Bruins", 0, 0x1234)
+           .homeWord("Bruins", 1, 0x5005)
+           .homeWord("Bruins", 8, 0x031B)
+           .awayWord("Bruins", 0, 0x7409),
+       recolour(0x008000),
+       recolour(0xE02000),
+       {bruinsHome + 4, bruinsHome + 5}},
+      // Beyond the 24 players, no player, and a byte no roster reaches.
+      {SyntheticRom()
+           .lineSlot("Bruins", 0, 1, 25)
+           .lineSlot("Bruins", 0, 2, 0)
+           .lineSlot("Bruins", 3, 5, 200)
+           .lineSlot("Bruins", 6, 4, 25),
+       retype(-1),
+       retype(2),
+       {layout::lineSlot(bruinsF, 0, 1)}},
   };
-  for (const auto& [source, box, refused, accepted] : cases) {
-    SCOPED_TRACE(refused);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    const auto& [source, refused, accepted, changes] = cases[i];
     SaveFixture f = makeSaveFixture("Bruins", true, source);
     const SaveRun unedited = save(f);
-    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved);
+    EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << unedited.messages[0];
     EXPECT_TRUE(unedited.changed.empty());
-    box(f) = refused;
+    refused(f);
     EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
-    box(f) = accepted;
+    accepted(f);
     const SaveRun edited = save(f);
     EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
     EXPECT_FALSE(edited.changed.empty());
+    if (!changes.empty()) {
+      EXPECT_EQ(edited.changed, changes);
+    }
   }
 }
 

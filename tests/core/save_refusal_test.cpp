@@ -43,9 +43,12 @@ TEST(SaveRefusal, EachCheckRefusesWithNothingWrittenOrLetsTheSaveThrough) {
        "The abbreviation holds the character \"-\", which abbreviations cannot use. Use A to Z, full stop, "
        "space or _."},
       {[](SaveFixture& f) { f.input.teamNameChangeOn = true, f.input.teamNameText = "O'Ducks"; },
-       "The team name holds the character \"'\", which team names cannot use. Use A to Z, a to z, full stop, "
-       "space or _."},
-      {[](SaveFixture& f) { f.input.sampleColours[18] = 0x008000; },
+       "The team name holds the character \"'\", which team names cannot use. Use A to Z, a to z, full stop "
+       "or space."},
+      {[](SaveFixture& f) { f.input.teamNameChangeOn = true, f.input.teamNameText = "DAL_LAS"; },
+       "The team name holds the character \"_\", which ends a name in the ROM image's list of team names and "
+       "so cannot be part of one. Use A to Z, a to z, full stop or space."},
+      {[](SaveFixture& f) { f.input.recoloured[18] = true, f.input.sampleColours[18] = 0x008000; },
        "AWAY uniform, Helmet and jersey: this colour cannot be saved. Pick another colour for this part."},
       {[](SaveFixture& f) {  // before the empty rows they leave
          f = testing::makeSaveFixture("Mighty Ducks", false,
@@ -55,7 +58,7 @@ TEST(SaveRefusal, EachCheckRefusesWithNothingWrittenOrLetsTheSaveThrough) {
        "record of roster row 4 has the length byte 0, which is no record length), so this team cannot be "
        "saved."},
       {[](SaveFixture& f) { f.team.loaded = false; }, "Load a team before saving."},
-      {[](SaveFixture& f) { f.input.teamNameText = "O'Ducks 9"; }, ""},  // team-name box disabled
+      {[](SaveFixture& f) { f.input.teamNameText = "O'Ducks_9"; }, ""},  // team-name box disabled
       {[](SaveFixture& f) { f.input.abbrevChangeOn = false, f.input.abbrevText = "a-b-c"; }, ""},
       {[](SaveFixture& f) { f.input.teamNameText = " "; }, ""},
       {[](SaveFixture& f) { f.input.teamNameText = std::string(20, 'z'); }, ""},

@@ -53,13 +53,17 @@ TEST(TeamLoad, EveryTeamLoadsWhatTheImageHolds) {
       for (int j = 0; j < 7; ++j) EXPECT_EQ(s.playerextra[j][i], p.carried[j]);
     }
     for (int e = 0; e < 7; ++e)
-      for (int j = 1; j <= layout::kLineSlots[e]; ++j)
+      for (int j = 1; j <= layout::kLineSlots[e]; ++j) {
         EXPECT_EQ(r.lineBoxes[e][layout::kLineSlots[e] - j],
                   codec::hexText(t.players.at(t.lines[e][j - 1] - 1u).number));
+        EXPECT_EQ(s.lineSlotBytes[e][layout::kLineSlots[e] - j], t.lines[e][j - 1]);
+      }
     EXPECT_EQ(r.abbreviation, std::string(t.abbrev.begin(), t.abbrev.end()));
     for (int slot = 0; slot < 10; ++slot)
-      EXPECT_EQ(std::tie(r.homecolortext[slot], r.awaycolortext[slot]),
-                std::tuple(testing::colourText(t.home[slot]), testing::colourText(t.away[slot])));
+      EXPECT_EQ(std::tie(r.homecolortext[slot], r.awaycolortext[slot], s.colourWords[slot],
+                         s.colourWords[slot + 10]),
+                std::tuple(testing::colourText(t.home[slot]), testing::colourText(t.away[slot]), t.home[slot],
+                           t.away[slot]));
   }
 }
 
@@ -167,7 +171,9 @@ TEST(TeamLoad, TeamNameSplitStopsAtA29thTerminatorAndKeepsNamesItDoesNotReach) {
   before.teamname[28] = "old";
   const TeamLoadResult stopped = load(SyntheticRom().nameBlockByte(258, 0x00), "Bruins", before);
   EXPECT_EQ(stopped.outcome, TeamLoadOutcome::StoppedByTerminator);
-  EXPECT_TRUE(stopped.message.empty());
+  EXPECT_EQ(stopped.message,
+            "The team-name block of the ROM image is damaged: it holds more than 28 team names (a 29th name "
+            "ends at file offset 0xE1983), so BOSTON BRUINS was not loaded.");
   EXPECT_EQ(stopped.state.teamname[28], std::string(10, ' '));
   SelectedTeam expected = before;
   expected.teamname = stopped.state.teamname;

@@ -5,6 +5,8 @@
 #include <QFile>
 
 #include "editor_fixture.h"
+#include "key_input.h"
+#include "rom/team_table.h"
 
 namespace quarven::testing {
 namespace {
@@ -50,6 +52,47 @@ TEST_F(SaveWindow, RefusedSaveLeavesTheFileEditsSurviveSaveAndReload) {
             QStringList({"Neely O'Connor", "99", scorerNumber, "XYZ", "BEARS"}));
   EXPECT_EQ(form.SSTab1->sampleColour(11), 0x0000E0u);  // AWAY pants
   EXPECT_EQ(boxes.calls.size(), 1u);                    // the loads said nothing
+}
+
+// After a 24-player team, the Ducks (18 players) show a colour without a key in the earlier team's
+// colour and a slot pointing at row 20 as that row's number, which is also a Ducks number. Left alone
+// both go back unchanged; retyped and recoloured, they are written as the window shows them.
+TEST_F(SaveWindow, UntouchedColoursAndLineSlotsSaveUnchangedTouchedOnesAsShown) {
+  SyntheticRom rom;
+  std::vector<std::uint8_t> bruinsNumbers;
+  for (const PlayerContent& p : rom.team("Bruins").players) bruinsNumbers.push_back(p.number);
+  bruinsNumbers[19] = 0xA5;
+  const char* ducks = "Mighty Ducks";
+  rom.playerNumbers("Bruins", bruinsNumbers).playerNumbers(ducks, {0xA5});
+  rom.homeWord(ducks, 0, 0x1234)
+      .homeWord(ducks, 1, 0x5005)
+      .lineSlot(ducks, 0, 1, 20)
+      .lineSlot(ducks, 6, 4, 0);
+  startWith(rom);
+  pressTeam(QStringLiteral("Bruins"));
+  pressTeam(QStringLiteral("Mighty Ducks"));
+  ASSERT_EQ(form.Text3[4]->text(), QStringLiteral("A5"));  // SCORING 1, LD: Bruins row 20
+  QFile file(form.rompath);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  form.Command1->click();
+  ASSERT_EQ(boxes.texts(), std::vector<QString>{QStringLiteral("Your changes have been saved.")});
+  file.seek(0);
+  EXPECT_EQ(file.readAll(), before);
+
+  form.Text3[4]->selectAll();
+  typeText(form.Text3[4], QStringLiteral("A5"));  // the same text, typed: Ducks row 1
+  form.SSTab1->setCurrentIndex(0);
+  form.SSTab1->Label8_Click(0);     // HOME sleeves
+  form.SSTab1->Label11_Click(179);  // swatch 0000E0, word 0x001C
+  form.Command1->click();
+  file.seek(0);
+  const QByteArray after = file.readAll();
+  const std::uint32_t home = layout::homePalette(0);
+  const std::uint32_t slot = layout::lineSlot(findTeamByKey(ducks)->firstRecord, 0, 1);
+  QByteArray expected = before;  // sleeves recoloured, pants kept, the slot names row 1
+  expected[home + 4] = 0x1C, expected[home + 5] = 0x00, expected[slot] = 0x01;
+  EXPECT_TRUE(after == expected);
 }
 
 }  // namespace

@@ -56,10 +56,17 @@ class MemoryView : public RomImage {
   std::size_t size() const override { return rom_.size(); }
   bool read(std::uint32_t offset, std::span<std::uint8_t> out) override { return rom_.read(offset, out); }
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override {
-    if (opener_.failWritesAfter >= 0 && opener_.writes >= opener_.failWritesAfter) return false;
-    ++opener_.writes;
+    const int number = opener_.writes++;
+    const int failing = opener_.failingWrite;
+    if (failing >= 0 && (number == failing || (number > failing && opener_.laterWritesFail))) {
+      if (number == failing) rom_.write(offset, bytes.first(bytes.size() / 2));
+      return false;
+    }
     opener_.writtenRanges.emplace_back(offset, bytes.size());
     return rom_.write(offset, bytes);
+  }
+  bool reserve(std::uint32_t offset, std::size_t count) override {
+    return !opener_.reserveFails && rom_.reserve(offset, count);
   }
 
  private:

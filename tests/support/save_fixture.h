@@ -57,7 +57,9 @@ class RecordingMessenger : public Messenger {
 };
 
 // Hands out views of one MemoryRom, counts the openings and knows whether a view is still open.
-// Notes each write made; with `failWritesAfter` set, writes fail once that many have succeeded.
+// Notes each write made. Write number `failingWrite` (counted from 0) fails after writing the first
+// half of its bytes, as a file system that runs out of room part way does; with `laterWritesFail`
+// every write after it fails too. `reserveFails` makes every reservation fail.
 class MemoryOpener : public RomOpener {
  public:
   explicit MemoryOpener(MemoryRom& rom) : rom_(rom) {}
@@ -65,8 +67,10 @@ class MemoryOpener : public RomOpener {
 
   int opens = 0;
   bool isOpen = false;
-  int failWritesAfter = -1;  // -1: writes never fail
-  int writes = 0;
+  int failingWrite = -1;  // -1: writes never fail
+  bool laterWritesFail = false;
+  bool reserveFails = false;
+  int writes = 0;                                                    // writes tried
   std::vector<std::pair<std::uint32_t, std::size_t>> writtenRanges;  // offset and size of each write made
 
  private:
