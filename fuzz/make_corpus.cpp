@@ -1,18 +1,21 @@
 // Writes the seed corpora of the fuzz targets from the synthetic ROM builder:
-//   make_corpus <folder>   fills <folder>/rom_image and <folder>/save_text
+//   make_corpus <folder>   fills <folder>/rom_image, <folder>/rom_edit and <folder>/save_text
 // Image seeds are builder images with one damage each, written as patches over the plain image;
-// text seeds are a few teams as their loads left the window, with typical bad edits.
+// edit seeds some of them with the damaged team edited once in every way, or not at all; text
+// seeds are a few teams as their loads left the window, with typical bad edits.
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "rom/team_load.h"
 #include "rom/team_table.h"
 #include "rom_patch.h"
+#include "save_edits.h"
 #include "save_fixture.h"
 #include "save_text_format.h"
 #include "synthetic_rom.h"
@@ -35,9 +38,8 @@ struct ImageSeed {
   std::uint8_t flags = 0;
 };
 
-void writeImageSeeds(const std::filesystem::path& folder) {
-  const std::vector<std::uint8_t> base = SyntheticRom().bytes();
-  const std::vector<ImageSeed> seeds = {
+const std::vector<ImageSeed>& imageSeeds() {
+  static const std::vector<ImageSeed> seeds = {
       {"plain", [] { return SyntheticRom(); }},
       {"team-names-on", [] { return SyntheticRom(); }, fuzz::kTeamNameChange},
       {"abbrev-off", [] { return SyntheticRom(); }, fuzz::kAbbrevChangeOff},
@@ -66,14 +68,95 @@ void writeImageSeeds(const std::filesystem::path& folder) {
          return SyntheticRom().teamNameBytes("Oilers", {0x01, 0x80, 0x5F});
        }},
   };
-  for (const ImageSeed& seed : seeds)
-    writeSeed(folder, seed.name, fuzz::encodeImage(base, seed.build().bytes(), seed.flags));
+  return seeds;
+}
+
+const std::vector<std::uint8_t>& plainImage() {
+  static const std::vector<std::uint8_t> base = SyntheticRom().bytes();
+  return base;
+}
+
+std::vector<std::uint8_t> encodedSeed(const char* name, std::uint8_t moreFlags = 0) {
+  for (const ImageSeed& seed : imageSeeds())
+    if (std::string(seed.name) == name)
+      return fuzz::encodeImage(plainImage(), seed.build().bytes(), seed.flags | moreFlags);
+  throw std::invalid_argument(name);
+}
+
+void writeImageSeeds(const std::filesystem::path& folder) {
+  for (const ImageSeed& seed : imageSeeds()) writeSeed(folder, seed.name, encodedSeed(seed.name));
 
   std::vector<std::uint8_t> shortImage = testing::noiseImage(0x300, 7);
   shortImage[layout::kSignatureOffset] = layout::kSignatureValue;
   shortImage.insert(shortImage.begin(), fuzz::kRawImage);
   writeSeed(folder, "raw-short", shortImage);
   writeSeed(folder, "raw-empty", {fuzz::kRawImage});
+}
+
+// An image with a line slot past its team's roster pointing at a row that the team loaded before
+// leaves behind, and that team; `matching`: a row whose number one of the team's players wears too.
+std::pair<SyntheticRom, const TeamRow*> slotBeyondRoster(bool matching) {
+  const SyntheticRom rom;
+  for (const TeamRow& team : teamTable()) {
+    const TeamRow& before = teamByIndex((team.index + 27) % 28);
+    for (int row = team.playerCount; row < before.playerCount; ++row) {
+      bool worn = false;
+      for (const auto& player : rom.team(team.index).players)
+        worn = worn || player.number == rom.team(before.index).players[row].number;
+      if (worn == matching)
+        return {SyntheticRom().lineSlot(team.index, 2, 3, static_cast<std::uint8_t>(row + 1)), &team};
+    }
+  }
+  throw std::invalid_argument("no such line slot");
+}
+
+void writeEditSeeds(const std::filesystem::path& folder) {
+  struct EditSeed {
+    std::string name;
+    std::vector<std::uint8_t> image;
+    int team;
+  };
+  const auto seed = [](const char* image, const char* team, std::uint8_t flags = 0) {
+    return EditSeed{image, encodedSeed(image, flags), findTeamByKey(team)->index};
+  };
+  const auto beyondRoster = [](bool matching) {
+    const auto [rom, team] = slotBeyondRoster(matching);
+    return EditSeed{matching ? "slot-beyond-roster-matching" : "slot-beyond-roster-unmatched",
+                    fuzz::encodeImage(plainImage(), rom.bytes(), 0), team->index};
+  };
+  const std::vector<EditSeed> seeds = {
+      seed("plain", "Kings"),
+      seed("plain", "All Stars West", fuzz::kTeamNameChange),
+      seed("abbrev-off", "Mighty Ducks", fuzz::kTeamNameChange),
+      seed("line-slots-out-of-roster", "Flyers"),
+      seed("colour-without-key", "Jets"),
+      seed("name-byte-outside-set", "Sharks"),
+      seed("abbrev-odd-bytes", "Devils"),
+      seed("team-name-outside-set", "Oilers", fuzz::kTeamNameChange),
+      beyondRoster(true),
+      beyondRoster(false),
+  };
+  // A name of 12 letters, a number, a line box, two abbreviation letters (one typed in lower case),
+  // a team name of 8 letters and a recolour on each side; each edit with its arguments.
+  using namespace fuzz;
+  const std::vector<std::vector<std::uint8_t>> everyEdit = {
+      {kName, 1, 12, 0, 5, 30, 31, 27, 40, 8, 11, 52, 2, 9, 17},
+      {kNumber, 2, 0x42},
+      {kLine, 0, 1, 2},
+      {kAbbrev, 2, 0x81, 2},
+      {kTeamName, 7, 14, 36, 3, 26, 45, 0, 17, 52},
+      {kRecolour, 3, 0x10, 0},
+      {kRecolour, 15, 0x48, 0},
+  };
+  for (const EditSeed& seed : seeds) {
+    const std::vector<std::uint8_t> teams = {static_cast<std::uint8_t>((seed.team + 27) % 28),
+                                             static_cast<std::uint8_t>(seed.team)};
+    std::vector<std::uint8_t> edits = teams;
+    for (const auto& edit : everyEdit) edits.insert(edits.end(), edit.begin(), edit.end());
+    const std::string name = seed.name + "-" + std::to_string(seed.team);
+    writeSeed(folder, name + "-unedited", fuzz::joinEditInput(seed.image, teams));
+    writeSeed(folder, name + "-every-edit", fuzz::joinEditInput(seed.image, edits));
+  }
 }
 
 void writeTextSeeds(const std::filesystem::path& folder) {
@@ -126,6 +209,7 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path root = argv[1];
   writeImageSeeds(root / "rom_image");
+  writeEditSeeds(root / "rom_edit");
   writeTextSeeds(root / "save_text");
   return 0;
 }

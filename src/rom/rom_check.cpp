@@ -16,4 +16,12 @@ SignatureCheck checkSignature(RomImage& rom) {
   return check;
 }
 
+std::optional<SignatureCheck> checkRomFile(const std::string& path) {
+  const std::unique_ptr<FileRom> rom = FileRom::open(path, FileRom::Mode::ReadOnly);
+  if (!rom) return std::nullopt;
+  SignatureCheck check = checkSignature(*rom);
+  if (check.readFailed) return std::nullopt;
+  return check;
+}
+
 }  // namespace quarven

@@ -2,6 +2,7 @@
 // The signature check of an opened ROM image: the byte at 0x210, as hex text, must read "AF".
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "rom/rom_image.h"
@@ -16,5 +17,10 @@ struct SignatureCheck {
 };
 
 SignatureCheck checkSignature(RomImage& rom);
+
+// The check of a chosen file: opens it read-only, reads the signature and closes it again. Nothing
+// when the file cannot be opened (no name, missing, no access, not a regular file) or its byte
+// cannot be read.
+std::optional<SignatureCheck> checkRomFile(const std::string& path);
 
 }  // namespace quarven

@@ -13,6 +13,36 @@ namespace {
 bool inRange(std::size_t size, std::uint32_t offset, std::size_t count) {
   return offset <= size && count <= size - offset;
 }
+
+bool fail(std::string* error, std::string reason) {
+  if (error) *error = std::move(reason);
+  return false;
+}
+
+// True for a regular file; otherwise false with the reason.
+bool regularFile(const struct stat& st, std::string* error) {
+  if (S_ISREG(st.st_mode)) return true;
+  return fail(error, S_ISDIR(st.st_mode) ? "it is a folder" : "not a regular file");
+}
+
+// Looks at the path before opening it: a named pipe, socket or device is never opened at all, so
+// nothing waits for the other end of a pipe and no device notices an open.
+bool regularFileAt(const std::string& path, std::string* error) {
+  if (path.empty()) return fail(error, "no file name");
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return fail(error, std::strerror(errno));
+  return regularFile(st, error);
+}
+
+// Looks at what was actually opened (the path may name something else by now) and, for a regular
+// file, turns the non-blocking open back into ordinary reads and writes.
+bool openedRegularFile(int fd, struct stat& st, std::string* error) {
+  if (::fstat(fd, &st) != 0) return fail(error, std::strerror(errno));
+  if (!regularFile(st, error)) return false;
+  const int status = ::fcntl(fd, F_GETFL);
+  if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) return fail(error, std::strerror(errno));
+  return true;
+}
 }  // namespace
 
 bool MemoryRom::read(std::uint32_t offset, std::span<std::uint8_t> out) {
@@ -28,15 +58,16 @@ bool MemoryRom::write(std::uint32_t offset, std::span<const std::uint8_t> bytes)
 }
 
 std::unique_ptr<FileRom> FileRom::open(const std::string& path, Mode mode, std::string* error) {
-  const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC;
-  const int fd = path.empty() ? -1 : ::open(path.c_str(), flags);
+  if (!regularFileAt(path, error)) return nullptr;
+  // O_NONBLOCK: a pipe put in the file's place since the look above must not hold the open up.
+  const int flags = (mode == Mode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+  const int fd = ::open(path.c_str(), flags);
   if (fd < 0) {
-    if (error) *error = path.empty() ? "no file name" : std::strerror(errno);
+    fail(error, std::strerror(errno));
     return nullptr;
   }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    if (error) *error = S_ISDIR(st.st_mode) ? "it is a folder" : "not a regular file";
+  if (!openedRegularFile(fd, st, error)) {
     ::close(fd);
     return nullptr;
   }

@@ -53,7 +53,8 @@ class MemoryRom : public RomImage {
 class FileRom : public RomImage {
  public:
   enum class Mode { ReadOnly, ReadWrite };
-  // Opens an existing file; never creates one. Null with a reason in error on failure.
+  // Opens an existing regular file; never creates one and never waits: a folder, a named pipe or
+  // a device is refused without being opened. Null with a reason in error on failure.
   static std::unique_ptr<FileRom> open(const std::string& path, Mode mode, std::string* error = nullptr);
   ~FileRom() override;
   FileRom(const FileRom&) = delete;

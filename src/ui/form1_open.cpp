@@ -23,16 +23,13 @@ std::string localFileName(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
 
-// Opens the chosen file read-only, reads the signature byte into Label3's caption and compares
-// the caption with "AF". The file is closed again before this returns. A file that does not
-// exist is not created: it cannot be opened, like any other file that cannot be read.
+// Reads the chosen file's signature byte into Label3's caption and compares the caption with
+// "AF". A file that does not exist is not created: it cannot be opened, like any other file that
+// cannot be read, and neither is anything but a regular file (a named pipe would hold the window up).
 OpenOutcome checkChosenFile(const QString& fileName, QLabel& label3) {
-  if (fileName.isEmpty()) return OpenOutcome::Failed;
-  const std::unique_ptr<FileRom> rom = FileRom::open(localFileName(fileName), FileRom::Mode::ReadOnly);
-  if (!rom) return OpenOutcome::Failed;
-  const SignatureCheck check = checkSignature(*rom);
-  if (check.readFailed) return OpenOutcome::Failed;
-  label3.setText(QString::fromStdString(check.hexText));
+  const std::optional<SignatureCheck> check = checkRomFile(localFileName(fileName));
+  if (!check) return OpenOutcome::Failed;
+  label3.setText(QString::fromStdString(check->hexText));
   return label3.text() == QStringLiteral("AF") ? OpenOutcome::Accepted : OpenOutcome::Rejected;
 }
 

@@ -137,7 +137,7 @@ TEST_F(OpenDialog, CancelTypedNamesAndSeveralSelectedFiles) {
                                                           {"*", true, several}};
   for (const auto& [typed, multi, chosen] : cases) {
     setCommonDialogDriver({[](QFileDialog& d) { d.move(7, 9); },
-                           [&](QFileDialog& d) {
+                           [&, typed = typed](QFileDialog& d) {
                              EXPECT_EQ(d.pos(), QPoint(7, 9));
                              if (typed.isEmpty()) return d.reject();
                              if (typed == "*") {

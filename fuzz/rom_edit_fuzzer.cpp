@@ -1,0 +1,179 @@
+// Edits saved and read back. A ROM image (rom_patch.h), a team loaded after another one as the
+// window loads them, then edits of every kind SAVE takes (save_edits.h) and a SAVE, with both
+// options as the image input sets them. Promises checked, besides those of every load and save:
+// - an unedited SAVE changes no colour word, abbreviation byte or line slot (but the slot of a number
+//   several players wear), and the team loads as before (the records and, with team-name change
+//   on, the team-name block are laid out again);
+// - valid edits are saved, and only the team's own places and the team-name block change;
+// - every team loads afterwards as before, the edited team as the edits left the window;
+// - a second, unedited SAVE of the reloaded team changes no byte.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+#include "colours/colour_model.h"
+#include "rom/codecs.h"
+#include "rom/team_table.h"
+#include "rom_patch.h"
+#include "save_edits.h"
+#include "save_fixture.h"
+#include "save_probe.h"
+#include "synthetic_rom.h"
+
+using namespace quarven;
+
+namespace {
+
+using Loads = std::array<TeamLoadResult, layout::kTeamCount>;
+
+// Every team loaded on its own, as the first load after start-up.
+Loads loadEveryTeam(MemoryRom& rom) {
+  Loads loads;
+  for (const TeamRow& row : teamTable()) loads[row.index] = fuzz::checkedLoad(rom, row.key, {}, {});
+  return loads;
+}
+
+// Team `edited` loaded right after team `before`, which leaves its state and number texts behind.
+TeamLoadResult loadAfter(MemoryRom& rom, int before, int edited) {
+  const TeamLoadResult first = fuzz::checkedLoad(rom, teamByIndex(before).key, {}, {});
+  return fuzz::checkedLoad(rom, teamByIndex(edited).key, first.state,
+                           first.loaded() ? first.numberTexts : decltype(first.numberTexts){});
+}
+
+save::SaveInput windowAfter(const TeamLoadResult& load, const fuzz::FuzzImage& image) {
+  save::SaveInput input = testing::saveInputFromLoad(load, image.teamNameChangeOn);
+  input.abbrevChangeOn = image.abbrevChangeOn;
+  return input;
+}
+
+// Places an unedited SAVE lays out again: the player records (the high byte of a length word, a
+// record whose length byte it writes otherwise, the end marker) and, with team-name change on, the
+// team-name block with its pointer table. A reload shows whether they still hold the same data.
+// Also the slot of a line box whose number more than one player wears: SAVE names the last of them.
+bool laidOutAgain(std::uint32_t offset, const TeamLoadResult& load, bool teamNames) {
+  const TeamRow& row = teamByIndex(load.state.teamIndex);
+  const bool records = offset >= row.firstRecord && offset < row.firstRecord + row.recordBudget + 2;
+  const bool names = testing::savePlace(row, offset, true) && !testing::savePlace(row, offset, false);
+  const auto roster = std::span(load.numberTexts).first(static_cast<std::size_t>(load.state.playercount));
+  for (int line = 0; line < layout::kLineCount; ++line)
+    for (int box = 0; box < layout::kLineSlots[line]; ++box)
+      if (offset == layout::lineSlot(row.firstRecord, line, layout::lineEntryByteOfBox(line, box)) &&
+          std::count(roster.begin(), roster.end(), load.lineBoxes[line][box]) > 1)
+        return true;
+  return records || (teamNames && names);
+}
+
+// A load without the names given (what follows the last name is kLastNameTail).
+constexpr int kLastNameTail = layout::kTeamCount;
+TeamLoadResult withoutNames(TeamLoadResult load, std::initializer_list<int> names) {
+  for (const int k : names) {
+    load.state.teamname[k].clear();
+    load.state.teamnameBytes[k].clear();
+  }
+  return load;
+}
+
+bool sameLoad(const TeamLoadResult& a, const TeamLoadResult& b) {
+  const auto rows = [](const TeamLoadResult& r) {
+    std::vector<std::string> texts;
+    for (const RosterRowTexts& row : r.rows) texts.insert(texts.end(), {row.number, row.name, row.r});
+    return texts;
+  };
+  return std::tie(a.outcome, a.message, a.state, a.numberTexts, a.lineBoxes, a.abbreviation, a.homecolortext,
+                  a.awaycolortext) == std::tie(b.outcome, b.message, b.state, b.numberTexts, b.lineBoxes,
+                                               b.abbreviation, b.homecolortext, b.awaycolortext) &&
+         rows(a) == rows(b);
+}
+
+// The reloaded window against what was saved.
+void requireShowsEdits(const TeamLoadResult& reload, const TeamLoadResult& load,
+                       const fuzz::EditedTeam& edited) {
+  using fuzz::require;
+  require(reload.loaded(), "the edited team no longer loads");
+  const save::SaveInput& input = edited.input;
+  for (int row = 0; row < load.state.playercount; ++row) {
+    require(reload.rows[row].name == input.nameTexts[row],
+            "a reloaded player name differs from the saved one");
+    require(reload.rows[row].number == input.numberTexts[row],
+            "a reloaded jersey number differs from the saved one");
+  }
+  require(reload.state.playerextra == load.state.playerextra, "the carried bytes of a player changed");
+  for (int line = 0; line < layout::kLineCount; ++line)
+    for (int box = 0; box < layout::kLineSlots[line]; ++box)
+      require(reload.lineBoxes[line][box] == input.lineTexts[line][box],
+              "a reloaded line box differs from the saved one");
+  require(reload.abbreviation == codec::decodeAbbreviation(edited.abbrevField),
+          "the reloaded abbreviation differs from the saved one");
+  require(reload.text10() == edited.teamName, "the reloaded team name differs from the saved one");
+  for (int slot = 0; slot < layout::kColourSlots; ++slot) {
+    require(reload.homecolortext[slot] == edited.colourTexts[slot],
+            edited.input.recoloured[slot] ? "a recoloured home slot reads back another word"
+                                          : "a home colour slot nobody recoloured changed its word");
+    require(reload.awaycolortext[slot] == edited.colourTexts[slot + layout::kColourSlots],
+            edited.input.recoloured[slot + layout::kColourSlots]
+                ? "a recoloured away slot reads back another word"
+                : "an away colour slot nobody recoloured changed its word");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<std::uint8_t> base = testing::SyntheticRom().bytes();
+  const fuzz::EditInput parts = fuzz::splitEditInput({data, size});
+  fuzz::FuzzImage image = fuzz::decodeImage(parts.image, base);
+  MemoryRom rom(std::move(image.bytes));
+  fuzz::FuzzReader script(parts.script);
+  const int before = script.byte().value_or(0) % layout::kTeamCount;
+  const int team = script.byte().value_or(0) % layout::kTeamCount;
+
+  const Loads loadsBefore = loadEveryTeam(rom);
+  const TeamLoadResult load = loadAfter(rom, before, team);
+  if (!load.loaded()) return 0;
+
+  // Unedited first: an image that cannot be saved as it shows is no ground for edits. `kept` holds
+  // the image before each save (copied into, so a 1 MiB buffer is not made anew every time).
+  const TeamRow& row = teamByIndex(team);
+  std::vector<std::uint8_t> kept = rom.bytes();
+  SelectedTeam state = load.state;
+  if (fuzz::checkedSave(rom, state, windowAfter(load, image)).outcome != save::SaveOutcome::Saved) return 0;
+  for (const std::uint32_t offset : testing::differingOffsets(kept, rom.bytes()))
+    fuzz::require(laidOutAgain(offset, load, image.teamNameChangeOn),
+                  "an unedited SAVE changed a colour, line or abbreviation byte");
+  const auto laidOut = [](TeamLoadResult r) {  // line slot bytes: checked above
+    r.state.lineSlotBytes = {};
+    return withoutNames(std::move(r), {kLastNameTail});
+  };
+  fuzz::require(sameLoad(laidOut(load), laidOut(loadAfter(rom, before, team))),
+                "the team loads differently after an unedited SAVE");
+  std::copy(kept.begin(), kept.end(), rom.bytes().begin());
+
+  const fuzz::EditedTeam edited = fuzz::applyEdits(script, load, windowAfter(load, image));
+  state = load.state;
+  const save::SaveResult saved = fuzz::checkedSave(rom, state, edited.input);
+  fuzz::require(saved.outcome == save::SaveOutcome::Saved, "SAVE did not take valid edits");
+  fuzz::require(saved.teamNameBlockRefused != edited.blockFits,
+                "the team-name block was refused or not as it fits");
+  for (const std::uint32_t offset : testing::differingOffsets(kept, rom.bytes()))
+    fuzz::require(testing::savePlace(row, offset, edited.input.teamNameChangeOn),
+                  "SAVE changed a byte outside the team's places");
+
+  const Loads loadsAfter = loadEveryTeam(rom);
+  for (int k = 0; k < layout::kTeamCount; ++k) {
+    if (k == team) continue;
+    fuzz::require(sameLoad(withoutNames(loadsBefore[k], {team, kLastNameTail}),
+                           withoutNames(loadsAfter[k], {team, kLastNameTail})),
+                  "another team loads differently after the save");
+  }
+  fuzz::require(loadsAfter[team].loaded(), "the edited team no longer loads on its own");
+  const TeamLoadResult reload = loadAfter(rom, before, team);
+  requireShowsEdits(reload, load, edited);
+
+  std::copy(rom.bytes().begin(), rom.bytes().end(), kept.begin());
+  state = reload.state;
+  fuzz::require(fuzz::checkedSave(rom, state, windowAfter(reload, image)).outcome == save::SaveOutcome::Saved,
+                "the reloaded team cannot be saved unedited");
+  fuzz::require(rom.bytes() == kept, "a second, unedited SAVE changed the image");
+  return 0;
+}
