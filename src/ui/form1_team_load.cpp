@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "colours/colour_model.h"
 #include "rom/team_load.h"
 #include "ui/form1.h"
 #include "ui/text_box.h"
@@ -70,8 +71,9 @@ void Form1::showLoadedTeam(const TeamLoadResult& result) {
   }
   Text12->setText(text(result.abbreviation));
 
-  fillhomecolor(result.homecolortext);
-  fillawaycolor(result.awaycolortext);
+  const std::span<const std::uint16_t> words(selectedTeam.colourWords);
+  fillhomecolor(colours::colourTexts(words.first<layout::kColourSlots>()));
+  fillawaycolor(colours::colourTexts(words.last<layout::kColourSlots>()));
   SSTab1->clearRecoloured();
   SSTab1->applySwatchColourList();
 }
