@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rom/rom_layout.h"
+#include "rom/team_name_block.h"
 
 namespace quarven {
 
@@ -29,8 +30,8 @@ struct SelectedTeam {
 
   // Team names 0..27 of the team-name block (28: what followed the 28th terminator), as text, and
   // the bytes each was read from, so names the user did not edit go back byte for byte.
-  std::array<std::string, 29> teamname;
-  std::array<std::vector<std::uint8_t>, 29> teamnameBytes;
+  TeamNames teamname;
+  TeamNameBytes teamnameBytes;
 
   // Per roster row read at load: the name as shown and the bytes it was read from, so a name the
   // user did not edit goes back byte for byte (a byte outside the player-name set shows as hex text,
