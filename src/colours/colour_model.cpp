@@ -17,11 +17,15 @@ std::uint32_t x8Colour(std::uint16_t word) {
 }
 
 std::string colourText(std::uint16_t word) {
-  return colourTextOfBytes(static_cast<std::uint8_t>(word & 0xFF), static_cast<std::uint8_t>(word >> 8));
+  return codec::hexText(static_cast<std::uint8_t>(word & 0xFF)) +
+         codec::hexText(static_cast<std::uint8_t>(word >> 8));
 }
 
-std::string colourTextOfBytes(std::uint8_t low, std::uint8_t high) {
-  return codec::hexText(low) + codec::hexText(high);
+std::array<std::string, layout::kColourSlots> colourTexts(
+    std::span<const std::uint16_t, layout::kColourSlots> words) {
+  std::array<std::string, layout::kColourSlots> texts;
+  for (std::size_t slot = 0; slot < words.size(); ++slot) texts[slot] = colourText(words[slot]);
+  return texts;
 }
 
 }  // namespace quarven::colours

@@ -3,8 +3,12 @@
 // bits 5-9, blue in bits 10-14), its colour text, and the 24-bit display colour 0x00BBGGRR that the
 // figure boxes and swatches show.
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+
+#include "rom/rom_layout.h"
 
 namespace quarven::colours {
 
@@ -14,6 +18,8 @@ std::uint32_t x8Colour(std::uint16_t word);
 // Hex text of the low byte, then of the high byte, without leading zeros: 0x7080 -> "8070",
 // 0x2800 -> "028", 0x0000 -> "00". The key of the colour key table.
 std::string colourText(std::uint16_t word);
-std::string colourTextOfBytes(std::uint8_t low, std::uint8_t high);
+// The colour texts of one uniform's colour slots, from the words a team load read.
+std::array<std::string, layout::kColourSlots> colourTexts(
+    std::span<const std::uint16_t, layout::kColourSlots> words);
 
 }  // namespace quarven::colours

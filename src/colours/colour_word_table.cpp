@@ -40,9 +40,8 @@ std::optional<std::uint16_t> colourWordOf(std::uint32_t displayColour) {
   return findRow(colourWordTable(), displayColour);
 }
 
-std::array<std::optional<std::uint16_t>, 20> editthecolor(
-    const std::array<std::uint32_t, 20>& displayColours) {
-  std::array<std::optional<std::uint16_t>, 20> words;
+ColourSlots<std::optional<std::uint16_t>> editthecolor(const ColourSlots<std::uint32_t>& displayColours) {
+  ColourSlots<std::optional<std::uint16_t>> words;
   for (std::size_t slot = 0; slot < displayColours.size(); ++slot)
     words[slot] = colourWordOf(displayColours[slot]);
   return words;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "rom/colour_slots.h"
+
 namespace quarven::colours {
 
 using ColourWordTable = std::unordered_map<std::uint32_t, std::uint16_t>;
@@ -18,7 +20,6 @@ const ColourWordTable& colourWordTable();
 std::optional<std::uint16_t> colourWordOf(std::uint32_t displayColour);
 
 // The words of the 20 colour slots (0-9 home, 10-19 away); a slot whose colour has no row gets no word.
-std::array<std::optional<std::uint16_t>, 20> editthecolor(
-    const std::array<std::uint32_t, 20>& displayColours);
+ColourSlots<std::optional<std::uint16_t>> editthecolor(const ColourSlots<std::uint32_t>& displayColours);
 
 }  // namespace quarven::colours

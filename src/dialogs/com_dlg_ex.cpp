@@ -1,6 +1,5 @@
 #include "dialogs/com_dlg_ex.h"
 
-#include "dialogs/com_dlg_hook.h"
 #include "platform/message_box.h"
 #include "platform/system_info.h"
 
@@ -58,7 +57,7 @@ ComDlgEx::ComDlgEx() {
   gDlg = this;
   OSVERSIONINFO version;
   version.dwOSVersionInfoSize = 148;
-  if (GetVersionEx(&version)) gIsNT = (version.dwPlatformId & 2) != 0;
+  if (GetVersionEx(&version)) hook_.isNT = (version.dwPlatformId & 2) != 0;
 }
 
 ComDlgEx::~ComDlgEx() {
@@ -133,14 +132,14 @@ bool ComDlgEx::callDialog(bool open) {
 void ComDlgEx::releaseDialogHandles() {
   FreeLibrary(ofn_.hInstance);
   ofn_.hInstance = 0;
-  ReleaseDC(gStatusBar, gStatusBarDC);
-  DestroyIcon(gDlgIcon);
-  DestroyIcon(gFileIcon);
-  DestroyWindow(gStatusBar);
-  gStatusBar = nullptr;
-  gStatusBarDC = 0;
-  gDlgIcon = 0;
-  gFileIcon = 0;
+  ReleaseDC(hook_.statusBar, hook_.statusBarDC);
+  DestroyIcon(hook_.dlgIcon);
+  DestroyIcon(hook_.fileIcon);
+  DestroyWindow(hook_.statusBar);
+  hook_.statusBar = nullptr;
+  hook_.statusBarDC = 0;
+  hook_.dlgIcon = 0;
+  hook_.fileIcon = 0;
 }
 
 bool ComDlgEx::Show(bool open) {
@@ -161,6 +160,7 @@ bool ComDlgEx::Show(bool open) {
     if (!ofn_.hInstance) SetFlag(OFN_ENABLETEMPLATE, false);
   }
   ofn_.lpfnHook = HookAddress(&ComDlgHookProc);
+  ofn_.lCustData = reinterpret_cast<std::intptr_t>(&hook_);
 
   const bool result = callDialog(open);
   if (result) readChoice(ofn_, choice_);

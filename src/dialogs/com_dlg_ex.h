@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "dialogs/com_dlg_hook.h"
 #include "platform/common_dialog.h"
 
 namespace quarven::dialogs {
@@ -120,6 +121,8 @@ class ComDlgEx {
 
   // The dialog record as it stands (flags, buffers, what the dialog wrote back).
   const platform::OPENFILENAME& record() const { return ofn_; }
+  // What the hook keeps for this object's dialog; its handles are released after each show.
+  const HookState& hookState() const { return hook_; }
 
  private:
   enum Caption {
@@ -140,6 +143,7 @@ class ComDlgEx {
   void releaseDialogHandles();
 
   platform::OPENFILENAME ofn_;
+  HookState hook_;
   DialogChoice choice_;
   std::int32_t centerDialog_ = 0;
   std::int32_t hideControls_ = 0;

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "rom/colour_slots.h"
 #include "rom/rom_layout.h"
+#include "rom/team_name_block.h"
 
 namespace quarven {
 
@@ -29,8 +31,8 @@ struct SelectedTeam {
 
   // Team names 0..27 of the team-name block (28: what followed the 28th terminator), as text, and
   // the bytes each was read from, so names the user did not edit go back byte for byte.
-  std::array<std::string, 29> teamname;
-  std::array<std::vector<std::uint8_t>, 29> teamnameBytes;
+  TeamNames teamname;
+  TeamNameBytes teamnameBytes;
 
   // Per roster row read at load: the name as shown and the bytes it was read from, so a name the
   // user did not edit goes back byte for byte (a byte outside the player-name set shows as hex text,
@@ -41,7 +43,7 @@ struct SelectedTeam {
   // The colour words of the colour slots as read, 0..9 home and 10..19 away, so a slot the user did
   // not recolour goes back byte for byte: a word the colour key table has no row for, or whose
   // colour the colour word table turns into another word, would not come back from its colour.
-  std::array<std::uint16_t, 2 * layout::kColourSlots> colourWords{};
+  ColourSlots<std::uint16_t> colourWords{};
 
   // The line slot bytes as read, by line and box index (box 0 = RW, or C on a penalty-kill line),
   // so a slot that points at no player of the roster goes back as it was unless the user retypes it.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <span>
 
-#include "colours/colour_model.h"
 #include "rom/codecs.h"
 #include "rom/record_walk.h"
 #include "rom/team_name_block.h"
@@ -82,16 +82,11 @@ std::string recordsProblem(const RecordWalk& walk) {
              : record + " would run past the team's record area";
 }
 
-// The colour texts of a palette's slots; `words` gets the slots' colour words.
-std::array<std::string, layout::kColourSlots> colourTexts(const std::vector<std::uint8_t>& palette,
-                                                          std::span<std::uint16_t> words) {
-  std::array<std::string, layout::kColourSlots> texts;
-  for (int s = 0; s < layout::kColourSlots; ++s) {
-    const std::uint8_t low = palette[layout::slotByte(s)], high = palette[layout::slotByte(s) + 1];
-    texts[s] = colours::colourTextOfBytes(low, high);
-    words[s] = static_cast<std::uint16_t>(low | high << 8);
-  }
-  return texts;
+// The colour words of a palette's slots into `words`.
+void readColourWords(const std::vector<std::uint8_t>& palette, std::span<std::uint16_t> words) {
+  for (int s = 0; s < layout::kColourSlots; ++s)
+    words[s] =
+        static_cast<std::uint16_t>(palette[layout::slotByte(s)] | palette[layout::slotByte(s) + 1] << 8);
 }
 
 void setTeamRow(SelectedTeam& state, const TeamRow& row) {
@@ -168,8 +163,8 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   std::copy_n(bytes.abbrev.begin(), layout::kAbbrevFieldSize, result.state.abbrevBytes.begin());
   result.abbreviation = codec::decodeAbbreviation(bytes.abbrev);
   const std::span<std::uint16_t> words(result.state.colourWords);
-  result.homecolortext = colourTexts(bytes.home, words.first(layout::kColourSlots));
-  result.awaycolortext = colourTexts(bytes.away, words.last(layout::kColourSlots));
+  readColourWords(bytes.home, words.first(layout::kColourSlots));
+  readColourWords(bytes.away, words.last(layout::kColourSlots));
   result.outcome =
       result.state.recordsReadable ? TeamLoadOutcome::Loaded : TeamLoadOutcome::LoadedRecordsUnreadable;
   return result;

@@ -46,8 +46,7 @@ struct TeamLoadResult {
   // lineBoxes[line][box]: Text3 to Text9 by box index (box 0 = RW, or C on a penalty-kill line).
   std::array<std::array<std::string, 5>, layout::kLineCount> lineBoxes;
   std::string abbreviation;  // Text12, the three decoded bytes joined, not cut to the length
-  std::array<std::string, layout::kColourSlots> homecolortext;
-  std::array<std::string, layout::kColourSlots> awaycolortext;
+  // The uniform colours are the words of `state.colourWords`; the colour model forms their texts.
 
   bool loaded() const {
     return outcome == TeamLoadOutcome::Loaded || outcome == TeamLoadOutcome::LoadedRecordsUnreadable;

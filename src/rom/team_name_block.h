@@ -8,10 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "rom/rom_layout.h"
+
 namespace quarven {
 
-using TeamNames = std::array<std::string, 29>;
-using TeamNameBytes = std::array<std::vector<std::uint8_t>, 29>;
+// The 28 team names, by team index, and as entry 28 what followed the 28th terminator. SAVE
+// writes back the first 28.
+inline constexpr std::size_t kTeamNameEntries = layout::kTeamCount + 1;
+using TeamNames = std::array<std::string, kTeamNameEntries>;
+using TeamNameBytes = std::array<std::vector<std::uint8_t>, kTeamNameEntries>;
 
 // Splits the bytes read from the block into names and byte sequences. Entries the split does not
 // reach keep what they held. Returns false when a 29th terminator comes before the last byte: the

@@ -5,7 +5,7 @@
 namespace quarven::save {
 
 bool writeUniformPalettes(RomImage& rom, std::uint32_t homePalette, std::uint32_t awayPalette,
-                          const std::array<std::uint16_t, kSlotCount>& slotWords) {
+                          const ColourSlots<std::uint16_t>& slotWords) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const bool home = slot < layout::kColourSlots;
     const std::uint32_t palette = home ? homePalette : awayPalette;

@@ -4,14 +4,14 @@
 #include <array>
 #include <cstdint>
 
+#include "rom/colour_slots.h"
 #include "rom/rom_image.h"
-#include "save/save_input.h"
 
 namespace quarven::save {
 
 // Writes slots 0..9 into the home palette, then 10..19 into the away palette, each word little-endian
 // at its palette word; the other palette words are not touched. False when a write fails.
 bool writeUniformPalettes(RomImage& rom, std::uint32_t homePalette, std::uint32_t awayPalette,
-                          const std::array<std::uint16_t, kSlotCount>& slotWords);
+                          const ColourSlots<std::uint16_t>& slotWords);
 
 }  // namespace quarven::save

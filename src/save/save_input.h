@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
+#include "rom/colour_slots.h"
 #include "rom/rom_layout.h"
 
 namespace quarven::save {
 
-inline constexpr int kSlotCount = 2 * layout::kColourSlots;  // 0..9 home, 10..19 away
 inline constexpr int kMaxLineBoxes = 5;
 
 struct SaveInput {
@@ -26,10 +26,10 @@ struct SaveInput {
   // Line boxes the user typed into since the load, by line and box index as lineTexts.
   std::array<std::array<bool, kMaxLineBoxes>, layout::kLineCount> lineEdited{};
   // Display colours 0x00BBGGRR of the sample boxes, slots 0..9 home and 10..19 away.
-  std::array<std::uint32_t, kSlotCount> sampleColours{};
+  ColourSlots<std::uint32_t> sampleColours{};
   // Colour slots whose part the user recoloured from the swatch grid since the load. The others go
   // back with the words the load read, whatever colour their figure shows.
-  std::array<bool, kSlotCount> recoloured{};
+  ColourSlots<bool> recoloured{};
 };
 
 }  // namespace quarven::save

@@ -19,8 +19,8 @@ struct PlayerEntry {
 using LineSlotValues = std::array<std::array<std::uint8_t, kMaxLineBoxes>, layout::kLineCount>;
 
 struct SavePlan {
-  std::array<std::uint16_t, kSlotCount> slotWords{};  // colour words, 0..9 home, 10..19 away
-  std::vector<PlayerEntry> players;                   // roster rows 0..playercount - 1
+  ColourSlots<std::uint16_t> slotWords{};  // colour words, 0..9 home, 10..19 away
+  std::vector<PlayerEntry> players;        // roster rows 0..playercount - 1
   LineSlotValues lineSlots{};
   std::vector<std::uint8_t> abbrevLetters;  // empty when abbreviation change is off
 };

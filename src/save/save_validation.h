@@ -21,7 +21,7 @@ inline constexpr int kMaxPlayerNameLength = 27;
 std::optional<std::string> checkTeamNameLength(std::string_view text);
 
 // Colour words the colour word table gives for the 20 sample boxes; none where it has no row.
-using SlotWordLookup = std::array<std::optional<std::uint16_t>, kSlotCount>;
+using SlotWordLookup = ColourSlots<std::optional<std::uint16_t>>;
 
 struct PlanResult {
   std::optional<SavePlan> plan;

@@ -11,9 +11,7 @@ TeamNameBytes applyEditedTeamName(SelectedTeam& team, const std::string& text) {
     if (!showsTeamNameBytes(text, team.teamnameBytes[*k]))
       if (auto bytes = encodeTeamName(text)) team.teamnameBytes[*k] = std::move(*bytes);
   }
-  TeamNameBytes names;
-  for (int m = 0; m < layout::kTeamCount; ++m) names[m] = team.teamnameBytes[m];
-  return names;
+  return team.teamnameBytes;
 }
 
 }  // namespace quarven::save

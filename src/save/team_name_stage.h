@@ -10,7 +10,7 @@
 namespace quarven::save {
 
 // Sets the selected team's entry of `teamname` to the edited text (and its bytes, when every
-// character has one) and returns the bytes of the 28 names the block is built from. Names of the
+// character has one) and returns the names' bytes the block is built from. Names of the
 // other teams keep the bytes the ROM image held. A full name that matches no team changes nothing.
 TeamNameBytes applyEditedTeamName(SelectedTeam& team, const std::string& text);
 

@@ -8,10 +8,10 @@
 
 #include "rom/rom_image.h"
 #include "rom/rom_layout.h"
+#include "rom/team_name_block.h"
 
 namespace quarven::save {
 
-using TeamNameBytes = std::array<std::vector<std::uint8_t>, layout::kTeamCount>;
 inline constexpr std::uint32_t kPointerTableSize = 2 * layout::kTeamCount;
 
 struct TeamNameLayout {
@@ -19,6 +19,7 @@ struct TeamNameLayout {
   std::array<std::uint32_t, layout::kTeamCount> nameStart{};  // file offset of each name's first byte
 };
 
+// The block of names 0 to 27; entry 28 (what followed the 28th terminator at load) is not written.
 TeamNameLayout layoutTeamNames(const TeamNameBytes& names);
 
 // The block fits when names and terminators take at most 261 bytes.

@@ -54,10 +54,10 @@ QLabel* makeHeaderLabel(QWidget* parent, const QRect& geometry, const QString& c
   return label;
 }
 
-TextBox* makeEntryBox(QWidget* parent, const QRect& geometry, int maxLength, Qt::Alignment alignment) {
+TextBox* makeEntryBox(QWidget* parent, const QRect& geometry, int typingLimit, Qt::Alignment alignment) {
   auto* box = new TextBox(parent);
   box->setGeometry(geometry);
-  box->setMaxLength(maxLength);
+  box->setTypingLimit(typingLimit);
   box->setAlignment(alignment);
   box->setFlat(true);
   box->setFont(arialBold(9));

@@ -24,7 +24,7 @@ QLabel* makeHeaderLabel(QWidget* parent, const QRect& geometry, const QString& c
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // An entry box of the player grid, the line slots, the team name or the abbreviation: flat, on
 // COLOR_INFOBK, default text colour, Arial 9 bold.
-TextBox* makeEntryBox(QWidget* parent, const QRect& geometry, int maxLength,
+TextBox* makeEntryBox(QWidget* parent, const QRect& geometry, int typingLimit,
                       Qt::Alignment alignment = Qt::AlignLeft);
 
 }  // namespace quarven::ui

@@ -23,7 +23,7 @@ void Form1::buildLineGrid() {
     const int top = kLineTops[static_cast<std::size_t>(line)];
     auto* name = new TextBox(client_);
     name->setGeometry(twipsRect(2925, top, 1092, kBoxHeight));
-    name->setText(QString::fromLatin1(kLineNames[static_cast<std::size_t>(line)]));
+    name->showText(QString::fromLatin1(kLineNames[static_cast<std::size_t>(line)]));
     name->setReadOnly(true);
     // No border and the least margins: "POW. PLAY 1" needs the whole width of the box.
     name->setFrame(false);

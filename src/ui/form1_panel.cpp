@@ -22,13 +22,13 @@ std::vector<QWidget*> Form1::panelControls() const {
 // Leaves the team name, the banner, the line names and the colours as they are.
 void Form1::clearboxes() {
   for (int row = 0; row < kPlayerRows; ++row) {
-    Text0[row]->setText(QString());
-    Text1[row]->setText(QString());
-    Text2[row]->setText(QString());
+    Text0[row]->showText(QString());
+    Text1[row]->showText(QString());
+    Text2[row]->showText(QString());
   }
   for (int line = 0; line < kLines; ++line)
-    for (TextBox* box : lineSlots(line)) box->setText(QString());
-  Text12->setText(QString());
+    for (TextBox* box : lineSlots(line)) box->showText(QString());
+  Text12->showText(QString());
 }
 
 // The player rows stay as they are: team load shows the rows the team uses.

@@ -32,7 +32,7 @@ save::SaveInput Form1::saveInput() const {
       input.lineEdited[line][box] = boxes[box]->userEdited();
     }
   }
-  for (int slot = 0; slot < save::kSlotCount; ++slot) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
     input.sampleColours[slot] = SSTab1->sampleColour(slot);
     input.recoloured[slot] = SSTab1->recoloured(slot);
   }

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "colours/colour_model.h"
 #include "rom/team_load.h"
 #include "ui/form1.h"
 #include "ui/text_box.h"
@@ -44,8 +45,8 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 void Form1::showLoadedTeam(const TeamLoadResult& result) {
   selectedTeam = result.state;
   Label4->setText(text(result.label4()));
-  Text12->setMaxLength(result.text12MaxLength());
-  Text10->setText(text(result.text10()));
+  Text12->setTypingLimit(result.text12MaxLength());
+  Text10->showText(text(result.text10()));
 
   noshowboxes();
   showboxes();
@@ -56,22 +57,23 @@ void Form1::showLoadedTeam(const TeamLoadResult& result) {
     Text2[row]->show();
     // Rows the record walk could not reach show empty.
     const bool read = static_cast<std::size_t>(row) < result.rows.size();
-    Text1[row]->setText(read ? text(result.rows[row].name) : QString());
-    Text0[row]->setText(read ? text(result.rows[row].number) : QString());
-    Text2[row]->setText(read ? text(result.rows[row].r) : QString());
+    Text1[row]->showText(read ? text(result.rows[row].name) : QString());
+    Text0[row]->showText(read ? text(result.rows[row].number) : QString());
+    Text2[row]->showText(read ? text(result.rows[row].r) : QString());
   }
 
   for (int line = 0; line < kLines; ++line) {
     const std::span<TextBox*> boxes = lineSlots(line);
     for (std::size_t box = 0; box < boxes.size(); ++box) {
-      boxes[box]->setText(text(result.lineBoxes[line][box]));
+      boxes[box]->showText(text(result.lineBoxes[line][box]));
       boxes[box]->clearUserEdited();
     }
   }
-  Text12->setText(text(result.abbreviation));
+  Text12->showText(text(result.abbreviation));
 
-  fillhomecolor(result.homecolortext);
-  fillawaycolor(result.awaycolortext);
+  const std::span<const std::uint16_t> words(selectedTeam.colourWords);
+  fillhomecolor(colours::colourTexts(words.first<layout::kColourSlots>()));
+  fillawaycolor(colours::colourTexts(words.last<layout::kColourSlots>()));
   SSTab1->clearRecoloured();
   SSTab1->applySwatchColourList();
 }

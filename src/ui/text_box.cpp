@@ -47,12 +47,12 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 
 TextBox::~TextBox() = default;
 
-void TextBox::setMaxLength(int length) {
-  maxLength_ = std::max(0, length);
+void TextBox::setTypingLimit(int length) {
+  typingLimit_ = std::max(0, length);
 }
 
-void TextBox::setText(const QString& text) {
-  QLineEdit::setText(text);
+void TextBox::showText(const QString& text) {
+  setText(text);
   setCursorPosition(0);
 }
 
@@ -64,7 +64,7 @@ void TextBox::setFlat(bool flat) {
 }
 
 void TextBox::limitUserEdit(QString& input, int& cursor) const {
-  if (!userEditing_ || maxLength_ == 0 || input.size() <= maxLength_) return;
+  if (!userEditing_ || typingLimit_ == 0 || input.size() <= typingLimit_) return;
   const QString& before = beforeEdit_;
   // The edit replaced before[prefix, before.size() - suffix) with input[prefix, input.size() - suffix).
   const qsizetype shorter = std::min(before.size(), input.size());
@@ -76,7 +76,7 @@ void TextBox::limitUserEdit(QString& input, int& cursor) const {
   const qsizetype inserted = input.size() - prefix - suffix;
   if (inserted == 0) return;  // only deleted from a text that was already too long
   const qsizetype kept = prefix + suffix;
-  const qsizetype room = maxLength_ - kept;
+  const qsizetype room = typingLimit_ - kept;
   if (room <= 0) {  // no room at all: the edit is refused
     input = before;
     cursor = std::min<int>(cursor, before.size());

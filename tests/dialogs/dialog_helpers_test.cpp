@@ -88,11 +88,12 @@ TEST(StatusBarHelpers, FormatSizeAndFormatDateFollowTheUsersLocale) {
 }
 
 TEST(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
-  computePartEdges(500);
-  EXPECT_EQ(gParts2, (std::array<int, 2>{390, -1}));
-  EXPECT_EQ(gParts3, (std::array<int, 3>{335, 390, -1}));
-  computePartEdges(50);  // 33.5 and 5.5 both round to the even neighbour
-  EXPECT_EQ(gParts3, (std::array<int, 3>{34, 40, -1}));
+  HookState hook;
+  computePartEdges(hook, 500);
+  EXPECT_EQ(hook.parts2, (std::array<int, 2>{390, -1}));
+  EXPECT_EQ(hook.parts3, (std::array<int, 3>{335, 390, -1}));
+  computePartEdges(hook, 50);  // 33.5 and 5.5 both round to the even neighbour
+  EXPECT_EQ(hook.parts3, (std::array<int, 3>{34, 40, -1}));
 }
 
 TEST(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {

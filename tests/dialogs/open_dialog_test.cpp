@@ -121,8 +121,8 @@ TEST_F(OpenDialog, ShowsTitleFilterAndAStatusBarThatFollowsFolderAndSelectionCen
                                 "\t" + dialogs::FormatDate(QFileInfo(rom).lastModified())}));
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.FileTitle(), dlg.Directory(), dlg.Extension()}),
             (QStringList{rom, "rom.smc", scratch.path(), "smc"}));
-  EXPECT_EQ(dialogs::gStatusBar, nullptr) << "handle released";
-  EXPECT_EQ(dialogs::gFileIcon, 0) << "handle released";
+  EXPECT_EQ(dlg.hookState().statusBar, nullptr) << "handle released";
+  EXPECT_EQ(dlg.hookState().fileIcon, 0) << "handle released";
 }
 
 // Without an owner the dialog is not moved.

@@ -51,11 +51,11 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   for (TextBox* box : testing::rowBoxes(form)) hidden.push_back(box);
   for (TextBox* box : testing::allLineSlots(form)) {
     hidden.push_back(box);
-    EXPECT_EQ(box->maxLength(), 2);
+    EXPECT_EQ(box->typingLimit(), 2);
   }
   for (QWidget* control : hidden) EXPECT_FALSE(control->isVisible()) << control->metaObject()->className();
   EXPECT_TRUE(form.Text13->isVisible());
-  const auto limits = [](TextBox* box) { return std::pair(box->maxLength(), box->isEnabled()); };
+  const auto limits = [](TextBox* box) { return std::pair(box->typingLimit(), box->isEnabled()); };
   EXPECT_EQ(limits(form.Text0[24]), std::pair(2, true));
   EXPECT_EQ(limits(form.Text1[24]), std::pair(0, true));
   EXPECT_EQ(limits(form.Text2[24]), std::pair(2, false));

@@ -22,7 +22,7 @@ TEST(Form1Options, TogglesFlipBoxAndCaptionWithTheirMessageOnOneSide) {
   MessageBoxRecorder boxes;
   QStringList seen;
   const auto flipTwice = [&](QAction* item, TextBox* box) {
-    box->setText(QStringLiteral("KEEP"));
+    box->showText(QStringLiteral("KEEP"));
     boxes.onShow = [&, box](const platform::MessageBoxCall& call) {
       seen << call.title + (box->isEnabled() ? " over enabled box" : "");
     };

@@ -24,7 +24,7 @@ TEST(Form1Panel, HidingKeepsToolbarAndTextsAndShowingLeavesThePlayerRowsHidden) 
   const auto shownCount = [](const auto& controls) {
     return std::count_if(controls.begin(), controls.end(), [](QWidget* w) { return w->isVisible(); });
   };
-  form.Text3[4]->setText(QStringLiteral("12"));
+  form.Text3[4]->showText(QStringLiteral("12"));
   form.noshowboxes();
   EXPECT_EQ(shownCount(panel) + shownCount(rows), 0);
   EXPECT_TRUE(form.Toolbar1->isVisible());
@@ -38,10 +38,10 @@ TEST(Form1Panel, HidingKeepsToolbarAndTextsAndShowingLeavesThePlayerRowsHidden) 
 
 TEST(Form1Panel, ClearEmptiesRowsSlotsAndAbbreviationOnly) {
   Form1 form;
-  for (TextBox* box : rowBoxes(form)) box->setText(QStringLiteral("9"));  // hidden rows too
-  for (TextBox* box : allLineSlots(form)) box->setText(QStringLiteral("7"));
-  form.Text12->setText(QStringLiteral("BOS"));
-  form.Text10->setText(QStringLiteral("Bruins"));
+  for (TextBox* box : rowBoxes(form)) box->showText(QStringLiteral("9"));  // hidden rows too
+  for (TextBox* box : allLineSlots(form)) box->showText(QStringLiteral("7"));
+  form.Text12->showText(QStringLiteral("BOS"));
+  form.Text10->showText(QStringLiteral("Bruins"));
   form.Label4->setText(QStringLiteral("BOSTON BRUINS"));
   form.clearboxes();
   QString left = form.Text12->text();
@@ -66,7 +66,7 @@ TEST(Form1Panel, TypingBoxesSelectTheirWholeTextOnFocus) {
   std::vector<TextBox*> boxes{form.Text0[0], form.Text1[24], form.Text10, form.Text12};
   for (TextBox* box : allLineSlots(form)) boxes.push_back(box);
   for (TextBox* box : boxes) {
-    box->setText(QStringLiteral("42"));
+    box->showText(QStringLiteral("42"));
     box->setCursorPosition(1);
     EXPECT_EQ(focus(box), std::pair(QStringLiteral("42"), 2)) << box->objectName().toStdString();
   }
@@ -82,7 +82,7 @@ TEST(Form1Panel, TypingBoxesSelectTheirWholeTextOnFocus) {
 
 TEST(TextBox, TypingAndPastingStopAtTheLimitProgramTextIsKeptWhole) {
   const struct {
-    int maxLength;
+    int typingLimit;
     const char *before, *typed, *after;
     int selectFrom = -1, selectLength = 0;  // -1: caret at the end, nothing selected
   } cases[] = {
@@ -92,21 +92,21 @@ TEST(TextBox, TypingAndPastingStopAtTheLimitProgramTextIsKeptWhole) {
   };
   for (const auto& c : cases) {
     TextBox box;
-    box.setMaxLength(c.maxLength);
-    box.setText(QString::fromLatin1(c.before));
+    box.setTypingLimit(c.typingLimit);
+    box.showText(QString::fromLatin1(c.before));
     if (c.selectFrom >= 0) box.setSelection(c.selectFrom, c.selectLength);
     testing::typeText(&box, QString::fromLatin1(c.typed));
     EXPECT_EQ(box.text(), QString::fromLatin1(c.after)) << c.before << " + " << c.typed;
   }
   TextBox box;
-  box.setMaxLength(2);
-  box.setText(QStringLiteral("ANH"));
-  box.setMaxLength(1);  // a new limit does not cut either
+  box.setTypingLimit(2);
+  box.showText(QStringLiteral("ANH"));
+  box.setTypingLimit(1);  // a new limit does not cut either
   box.end(false);
   testing::pressKey(&box, Qt::Key_Backspace);
   EXPECT_EQ(box.text(), QStringLiteral("AN"));
-  box.setMaxLength(3);
-  box.setText(QStringLiteral("A"));
+  box.setTypingLimit(3);
+  box.showText(QStringLiteral("A"));
   box.end(false);
   QGuiApplication::clipboard()->setText(QStringLiteral("BCDEF"));
   testing::pressKey(&box, Qt::Key_V, Qt::ControlModifier);

@@ -20,7 +20,7 @@ TEST_F(SaveWindow, RefusedSaveLeavesTheFileEditsSurviveSaveAndReload) {
   const QByteArray before = file.readAll();
   pressTeam(QStringLiteral("Bruins"));
   const QString lastLineBox = form.Text9[0]->text();
-  form.Text9[0]->setText(QStringLiteral("77"));  // naming nobody
+  form.Text9[0]->showText(QStringLiteral("77"));  // naming nobody
   form.Command1->click();
   ASSERT_EQ(boxes.calls.size(), 1u);
   EXPECT_TRUE(boxes.calls[0].text.contains("\"77\"")) << boxes.calls[0].text.toStdString();
@@ -28,19 +28,19 @@ TEST_F(SaveWindow, RefusedSaveLeavesTheFileEditsSurviveSaveAndReload) {
   file.seek(0);
   EXPECT_EQ(file.readAll(), before);
 
-  form.Text9[0]->setText(lastLineBox);
+  form.Text9[0]->showText(lastLineBox);
   const QString scorerNumber = form.Text0[5]->text();
-  form.Text1[0]->setText(QStringLiteral("Neely O'Connor"));
+  form.Text1[0]->showText(QStringLiteral("Neely O'Connor"));
   const QString oldNumber = form.Text0[1]->text();  // the line boxes showing it follow the new one
-  form.Text0[1]->setText(QStringLiteral("99"));
+  form.Text0[1]->showText(QStringLiteral("99"));
   for (ui::TextBox* box : allLineSlots(form))
-    if (box->text() == oldNumber) box->setText(QStringLiteral("99"));
-  form.Text3[4]->setText(scorerNumber);  // SCORING 1, LD: roster row 5
-  form.Text12->setText(QStringLiteral("xyz"));
+    if (box->text() == oldNumber) box->showText(QStringLiteral("99"));
+  form.Text3[4]->showText(scorerNumber);  // SCORING 1, LD: roster row 5
+  form.Text12->showText(QStringLiteral("xyz"));
   form.SSTab1->Label12_Click(1);    // AWAY tab (current at start): pants
   form.SSTab1->Label11_Click(179);  // swatch 0000E0
   form.mnuTeamNameChange_Click();
-  form.Text10->setText(QStringLiteral("BEARS"));
+  form.Text10->showText(QStringLiteral("BEARS"));
   boxes.calls.clear();
   form.Command1->click();
   ASSERT_EQ(boxes.texts(), std::vector<QString>{QStringLiteral("Your changes have been saved.")});

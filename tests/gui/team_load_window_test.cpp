@@ -30,7 +30,7 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHolds) {
     pressTeam(QString::fromLatin1(key));
     EXPECT_TRUE(boxes.calls.empty());
     EXPECT_EQ(form.Label4->text() + "|" + form.Text10->text(), qs(row.fullName) + "|" + qs(t.blockName));
-    EXPECT_EQ(form.Text12->maxLength(), row.abbrevLength);
+    EXPECT_EQ(form.Text12->typingLimit(), row.abbrevLength);
     EXPECT_EQ(form.Text12->text(), QString::fromLatin1(reinterpret_cast<const char*>(t.abbrev.data()), 3));
     EXPECT_EQ(std::tuple(form.SSTab1->isVisible(), form.Command1->isVisible(), form.Text9[3]->isVisible()),
               std::tuple(true, true, true));

@@ -1,6 +1,7 @@
 #include "save_fixture.h"
 
 #include "colours/colour_key_table.h"
+#include "colours/colour_model.h"
 #include "rom/rom_layout.h"
 #include "rom/team_load.h"
 
@@ -24,8 +25,9 @@ save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChang
   for (std::size_t p = 0; p < load.rows.size(); ++p) input.nameTexts[p] = load.rows[p].name;
   input.lineTexts = load.lineBoxes;
   std::array<std::uint32_t, layout::kColourSlots> home{}, away{};
-  colours::fillDisplayColours(load.homecolortext, home);
-  colours::fillDisplayColours(load.awaycolortext, away);
+  const std::span<const std::uint16_t> words(load.state.colourWords);
+  colours::fillDisplayColours(colours::colourTexts(words.first<layout::kColourSlots>()), home);
+  colours::fillDisplayColours(colours::colourTexts(words.last<layout::kColourSlots>()), away);
   std::copy(home.begin(), home.end(), input.sampleColours.begin());
   std::copy(away.begin(), away.end(), input.sampleColours.begin() + layout::kColourSlots);
   return input;
