@@ -80,9 +80,8 @@ bool sameLoad(const TeamLoadResult& a, const TeamLoadResult& b) {
     for (const RosterRowTexts& row : r.rows) texts.insert(texts.end(), {row.number, row.name, row.r});
     return texts;
   };
-  return std::tie(a.outcome, a.message, a.state, a.numberTexts, a.lineBoxes, a.abbreviation, a.homecolortext,
-                  a.awaycolortext) == std::tie(b.outcome, b.message, b.state, b.numberTexts, b.lineBoxes,
-                                               b.abbreviation, b.homecolortext, b.awaycolortext) &&
+  return std::tie(a.outcome, a.message, a.state, a.numberTexts, a.lineBoxes, a.abbreviation) ==
+             std::tie(b.outcome, b.message, b.state, b.numberTexts, b.lineBoxes, b.abbreviation) &&
          rows(a) == rows(b);
 }
 
@@ -106,15 +105,10 @@ void requireShowsEdits(const TeamLoadResult& reload, const TeamLoadResult& load,
   require(reload.abbreviation == codec::decodeAbbreviation(edited.abbrevField),
           "the reloaded abbreviation differs from the saved one");
   require(reload.text10() == edited.teamName, "the reloaded team name differs from the saved one");
-  for (int slot = 0; slot < layout::kColourSlots; ++slot) {
-    require(reload.homecolortext[slot] == edited.colourTexts[slot],
-            edited.input.recoloured[slot] ? "a recoloured home slot reads back another word"
-                                          : "a home colour slot nobody recoloured changed its word");
-    require(reload.awaycolortext[slot] == edited.colourTexts[slot + layout::kColourSlots],
-            edited.input.recoloured[slot + layout::kColourSlots]
-                ? "a recoloured away slot reads back another word"
-                : "an away colour slot nobody recoloured changed its word");
-  }
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    require(reload.state.colourWords[slot] == edited.colourWords[slot],
+            edited.input.recoloured[slot] ? "a recoloured slot reads back another word"
+                                          : "a colour slot nobody recoloured changed its word");
 }
 
 }  // namespace

@@ -61,10 +61,7 @@ class Editor {
     edited_.input = std::move(input);
     edited_.abbrevField = state_.abbrevBytes;
     edited_.teamName = load.text10();
-    for (int slot = 0; slot < layout::kColourSlots; ++slot) {
-      edited_.colourTexts[slot] = load.homecolortext[slot];
-      edited_.colourTexts[slot + layout::kColourSlots] = load.awaycolortext[slot];
-    }
+    edited_.colourWords = load.state.colourWords;
   }
 
   void apply(FuzzReader& in) {
@@ -175,14 +172,14 @@ class Editor {
   }
 
   void recolour(FuzzReader& in) {
-    const int slot = pick(in, save::kSlotCount);
+    const int slot = pick(in, kSlotCount);
     const auto& swatches = colours::swatchColourList();
     const std::uint32_t colour = swatches[in.word(2).value_or(0) % swatches.size()].second;
     const std::optional<std::uint16_t> word = colours::colourWordOf(colour);
     if (!word) return;  // the one swatch SAVE refuses
     input().sampleColours[slot] = colour;
     input().recoloured[slot] = true;
-    edited_.colourTexts[slot] = colours::colourText(*word);
+    edited_.colourWords[slot] = *word;
   }
 
   const SelectedTeam& state_;

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "fuzz_reader.h"
+#include "rom/colour_slots.h"
 #include "rom/team_load.h"
 #include "save/save_input.h"
 
@@ -45,9 +46,9 @@ struct EditedTeam {
   save::SaveInput input;  // the window at SAVE
   // What a reload of the team shows once the save is done, beyond the input's texts.
   std::array<std::uint8_t, layout::kAbbrevFieldSize> abbrevField{};
-  std::string teamName;   // Text10
-  bool blockFits = true;  // the team-name block SAVE builds fits its 261 bytes
-  std::array<std::string, save::kSlotCount> colourTexts;  // of the words in the palettes, by slot
+  std::string teamName;                      // Text10
+  bool blockFits = true;                     // the team-name block SAVE builds fits its 261 bytes
+  ColourSlots<std::uint16_t> colourWords{};  // the words in the palettes, by slot
 };
 
 // Applies the script's edits to what the team's load left in the window (`loaded`).
