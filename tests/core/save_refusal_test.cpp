@@ -5,14 +5,17 @@
 #include <tuple>
 #include <vector>
 
+#include "colours/colour_word_table.h"
 #include "save/save_messages.h"
 #include "save/save_pipeline.h"
+#include "save/save_validation.h"
 #include "save_fixture.h"
 
 namespace quarven::save {
 namespace {
 
 using testing::SaveFixture;
+using Edit = std::function<void(SaveInput&)>;
 
 using Check = std::tuple<const char*, std::function<void(SaveFixture&)>, std::string>;
 
@@ -26,14 +29,14 @@ const Check kChecks[] = {
     {"NameWithDigit", [](auto& f) { f.input.nameTexts[0] = "Bob9"; },
      "Player row 1: the name holds the character \"9\", which player names cannot use. Use A to Z, a to z, "
      "space, full stop or apostrophe."},
+    {"NameWithControlCharacter", [](auto& f) { f.input.nameTexts[0] = "Bo\x7F"; },
+     "Player row 1: the name holds the character with code 127, which"},
     {"NameWithAccent", [](auto& f) { f.input.nameTexts[1] = "Jos\xC3\xA9"; },
      "Player row 2: the name holds the character \"\xC3\xA9\""},
     {"NumberEmpty", [](auto& f) { f.input.numberTexts[4] = ""; },
      "Player row 5: the number \"\" is not a jersey number. Use one or two digits."},
     {"NumberOf3Digits", [](auto& f) { f.input.numberTexts[4] = "100"; }, "Player row 5: the number \"100\""},
     {"NumberInHex", [](auto& f) { f.input.numberTexts[4] = "1G"; }, "Player row 5: the number \"1G\""},
-    {"LineSlotInHex", [](auto& f) { f.input.lineTexts[1][3] = "AB"; },  // numbers are decimal
-     "SCORING 2, RD: no player has the number \"AB\". Enter the number of a player of this team."},
     {"LineSlotLeadingZero",
      [](auto& f) { f.input.lineTexts[6][0] = "0" + f.input.numberTexts[0]; },  // text, not value
      "PEN. KILL 2, C: no player has the number"},
@@ -52,9 +55,6 @@ const Check kChecks[] = {
      [](auto& f) { f.input.teamNameChangeOn = true, f.input.teamNameText = "DAL_LAS"; },
      "The team name holds the character \"_\", which ends a name in the ROM image's list of team names and "
      "so cannot be part of one. Use A to Z, a to z, full stop or space."},
-    {"ColourWithoutWord",
-     [](auto& f) { f.input.recoloured[18] = true, f.input.sampleColours[18] = 0x008000; },
-     "AWAY uniform, Helmet and jersey: this colour cannot be saved. Pick another colour for this part."},
     {"UnreadableRecords",
      [](auto& f) {  // before the empty rows they leave
        f = testing::makeSaveFixture("Mighty Ducks", false,
@@ -96,6 +96,29 @@ TEST_P(SaveRefusal, RefusesWithNothingWrittenOrLetsTheSaveThrough) {
 }
 INSTANTIATE_TEST_SUITE_P(EachCheck, SaveRefusal, ::testing::ValuesIn(kChecks),
                          [](const auto& info) { return std::string(std::get<0>(info.param)); });
+
+// Each line and each uniform part is named in its refusal as the window labels it; line l is tried at
+// box l modulo its box count, so that every position is named too.
+TEST(SaveRefusal, NamesEveryLineAndEveryUniformPart) {
+  const SaveFixture loaded = testing::makeSaveFixture("Mighty Ducks");
+  const auto problem = [&](const Edit& edit) {
+    SaveInput input = loaded.input;
+    edit(input);
+    return prepareSave(loaded.team, input, colours::editthecolor(input.sampleColours)).problem;
+  };
+  const char* lines[] = {"SCORING 1, RW",   "SCORING 2, C",    "CHECKING, LW",   "POW. PLAY 1, RD",
+                         "POW. PLAY 2, LD", "PEN. KILL 1, LW", "PEN. KILL 2, RD"};
+  for (int line = 0; line < 7; ++line)
+    EXPECT_EQ(problem([&](SaveInput& in) { in.lineTexts[line][line % layout::kLineSlots[line]] = "AB"; }),
+              std::string(lines[line]) +
+                  ": no player has the number \"AB\". Enter the number of a player of this team.");
+  const char* parts[] = {"Sleeve",        "Pants",         "Socks",   "Shoulders",         "Top stripe",
+                         "Bottom stripe", "Middle stripe", "Shading", "Helmet and jersey", "Shoulder stripe"};
+  for (int slot = 0; slot < 20; ++slot)
+    EXPECT_EQ(problem([&](SaveInput& in) { in.recoloured[slot] = true, in.sampleColours[slot] = 0x008000; }),
+              std::string(slot < 10 ? "HOME" : "AWAY") + " uniform, " + parts[slot % 10] +
+                  ": this colour cannot be saved. Pick another colour for this part.");
+}
 
 }  // namespace
 }  // namespace quarven::save

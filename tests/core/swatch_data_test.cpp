@@ -44,5 +44,24 @@ TEST(SwatchData, BothTabsListTheSameColoursAndToolTipsAreHexWithoutLeadingZeros)
   for (const auto& [colour, text] : tips) EXPECT_EQ(swatchToolTipText(colour), text) << colour;
 }
 
+// Every place the two tabs lay out and every selector's texts, folded into one number: a slipped
+// coordinate, a swapped swatch or a changed caption in the tables shows here. It changes with the form only.
+TEST(SwatchData, TheTabsLayoutIsTheFormsOwn) {
+  std::uint64_t digest = 0;
+  const auto add = [&](int value) { digest = digest * 1000003 + static_cast<std::uint64_t>(value + 1); };
+  const auto place = [&](std::optional<TwipsRect> r) {
+    for (int value : {r->left, r->top, r->width, r->height}) add(value);
+  };
+  for (int k = 0; k < kPartCount; ++k) {
+    place(selectorPlace(Side::Home, k)), place(selectorPlace(Side::Away, k));
+    for (const char* text : {partSlot(k)->code, partSlot(k)->toolTip})
+      for (; *text; ++text) add(*text);
+  }
+  for (int i = 0; i < kSwatchIndexCount; ++i) swatchRect(i) ? place(swatchRect(i)) : add(-1);
+  for (int i = 0; i < kFigureBoxCount; ++i) place(figureBox(i)->place);
+  for (const FixedPiece& piece : fixedPieces(Side::Home)) place(piece.place);
+  EXPECT_EQ(digest, 0x9F748ECE8FCBEA64u);
+}
+
 }  // namespace
 }  // namespace quarven::colours
