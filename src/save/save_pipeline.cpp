@@ -38,8 +38,8 @@ struct Place {
 };
 
 // The ranges this save writes: both palettes, the pointer table and the team-name block when the
-// names are written, and within the budget the abbreviation field and the line table with the
-// player record block behind it.
+// names are written, and within the budget the abbreviation field and the line table, with the
+// player record block behind it when a name or number was edited.
 std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
                               bool withinBudget) {
   std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
@@ -50,7 +50,8 @@ std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bo
          layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - layout::kTeamNamePointerOffset});
   if (withinBudget) {
     places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
-    const std::uint64_t records = static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2;
+    const std::uint64_t records =
+        plan.rosterEdited ? static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2 : 0;
     places.push_back({layout::lineTable(team.firstRecord()), layout::kLineTableSize + records});
   }
   return places;
@@ -130,8 +131,10 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
     return result;
   }
   const std::uint32_t firstRecord = team.firstRecord();
+  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
+  // word's high byte, an odd record length, a missing end marker) into the normal form.
   if (!saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) ||
-      !saveplayernames(rom, firstRecord, plan.players, team.playerextra) ||
+      (plan.rosterEdited && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
       !savelinechanges(rom, firstRecord, plan.lineSlots))
     return failed();
   file.reset();
