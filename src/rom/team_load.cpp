@@ -115,6 +115,7 @@ void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& wa
   result.state.playernameText = {};
   result.state.playernameBytes = {};
   result.state.playernumberBytes = {};
+  result.state.rosterWritten = false;
   for (std::size_t i = 0; i < walk.rows.size(); ++i) {
     const PlayerRecord& record = walk.rows[i];
     result.rows.push_back({codec::hexText(record.number), record.name, codec::hexText(record.carried[0])});

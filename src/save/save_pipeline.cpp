@@ -41,7 +41,7 @@ struct Place {
 // names are written, and within the budget the abbreviation field and the line table, with the
 // player record block behind it when a name or number was edited.
 std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
-                              bool withinBudget) {
+                              bool withinBudget, bool writesRoster) {
   std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
                                {team.awaycoloraddress, layout::kPaletteSize}};
   if (writesTeamNames)
@@ -51,7 +51,7 @@ std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bo
   if (withinBudget) {
     places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
     const std::uint64_t records =
-        plan.rosterEdited ? static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2 : 0;
+        writesRoster ? static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2 : 0;
     places.push_back({layout::lineTable(team.firstRecord()), layout::kLineTableSize + records});
   }
   return places;
@@ -90,6 +90,9 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   result.playerletters = playerRecordBytes(plan.players);
   const bool withinBudget = result.playerletters <= team.playerletterlimit;
   const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
+  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
+  // word's high byte, an odd record length, a missing end marker) into the normal form.
+  const bool writesRoster = plan.rosterEdited || team.rosterWritten;
 
   std::string reason;
   std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);
@@ -104,7 +107,7 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
     result.outcome = outcome;
     return result;
   };
-  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget);
+  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget, writesRoster);
   if (!holdsPlaces(*file, team, places)) return close(SaveOutcome::ImageTooShort, kTooShort);
   if (!reservePlaces(*file, places)) return close(SaveOutcome::NoRoom, kNoRoom);
 
@@ -131,12 +134,11 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
     return result;
   }
   const std::uint32_t firstRecord = team.firstRecord();
-  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
-  // word's high byte, an odd record length, a missing end marker) into the normal form.
   if (!saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) ||
-      (plan.rosterEdited && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
+      (writesRoster && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
       !savelinechanges(rom, firstRecord, plan.lineSlots))
     return failed();
+  if (writesRoster) team.rosterWritten = true;
   file.reset();
   messenger.show(kSaved);
   return result;

@@ -24,8 +24,8 @@ struct SavePlan {
   LineSlotValues lineSlots{};
   std::vector<std::uint8_t> abbrevLetters;  // empty when abbreviation change is off
   // False when every name and number is as the load read it: the player record block then stays as
-  // it is, whatever the window could not show of it (a length word's high byte, an odd record
-  // length, a missing end marker).
+  // it is (unless a SAVE since the load wrote it), whatever the window could not show of it (a
+  // length word's high byte, an odd record length, a missing end marker).
   bool rosterEdited = true;
 };
 

@@ -346,6 +346,7 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
     SCOPED_TRACE(i);
     const auto& [source, refused, accepted, changes] = cases[i];
     SaveFixture f = makeSaveFixture("Bruins", true, source);
+    const SaveInput asLoaded = f.input;
     const SaveRun unedited = save(f);
     EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << unedited.messages[0];
     EXPECT_TRUE(unedited.changed.empty());
@@ -358,6 +359,12 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
     if (!changes.empty()) {
       EXPECT_EQ(edited.changed, changes);
     }
+    // Names and numbers typed back as loaded and saved: the roster reads as loaded again.
+    f.input.nameTexts = asLoaded.nameTexts, f.input.numberTexts = asLoaded.numberTexts;
+    EXPECT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+    const SaveInput reloaded = testing::saveInputFromLoad(loadTeam(f.rom, "Bruins", {}, {}), true);
+    EXPECT_EQ(std::tie(reloaded.nameTexts, reloaded.numberTexts),
+              std::tie(asLoaded.nameTexts, asLoaded.numberTexts));
   }
 }
 
