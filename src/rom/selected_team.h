@@ -39,6 +39,13 @@ struct SelectedTeam {
   // which would not encode back to it).
   std::array<std::string, layout::kMaxPlayers> playernameText;
   std::array<std::vector<std::uint8_t>, layout::kMaxPlayers> playernameBytes;
+  // Per roster row the jersey number byte as read: a number box still showing its hex text goes back
+  // as this byte, and a roster whose names and numbers are all unedited is not written at all.
+  std::array<std::uint8_t, layout::kMaxPlayers> playernumberBytes{};
+  // True once a SAVE since the load wrote the player record block: the image then holds the roster
+  // as the window had it, so every later SAVE writes the block again, also when the window shows
+  // what the load read.
+  bool rosterWritten = false;
 
   // The colour words of the colour slots as read, 0..9 home and 10..19 away, so a slot the user did
   // not recolour goes back byte for byte: a word the colour key table has no row for, or whose

@@ -109,12 +109,15 @@ void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& wa
   result.state.playerextra = {};
   result.state.playernameText = {};
   result.state.playernameBytes = {};
+  result.state.playernumberBytes = {};
+  result.state.rosterWritten = false;
   for (std::size_t i = 0; i < walk.rows.size(); ++i) {
     const PlayerRecord& record = walk.rows[i];
     result.rows.push_back({codec::hexText(record.number), record.name, codec::hexText(record.carried[0])});
     result.numberTexts[i] = result.rows.back().number;
     result.state.playernameText[i] = record.name;
     result.state.playernameBytes[i] = record.nameBytes;
+    result.state.playernumberBytes[i] = record.number;
     for (int j = 0; j < layout::kCarriedBytes; ++j) result.state.playerextra[j][i] = record.carried[j];
   }
   result.state.recordsReadable = walk.stop == RecordWalk::Stop::None;

@@ -38,10 +38,10 @@ struct Place {
 };
 
 // The ranges this save writes: both palettes, the pointer table and the team-name block when the
-// names are written, and within the budget the abbreviation field and the line table with the
-// player record block behind it.
+// names are written, and within the budget the abbreviation field and the line table, with the
+// player record block behind it when a name or number was edited.
 std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
-                              bool withinBudget) {
+                              bool withinBudget, bool writesRoster) {
   std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
                                {team.awaycoloraddress, layout::kPaletteSize}};
   if (writesTeamNames)
@@ -50,7 +50,8 @@ std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bo
          layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - layout::kTeamNamePointerOffset});
   if (withinBudget) {
     places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
-    const std::uint64_t records = static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2;
+    const std::uint64_t records =
+        writesRoster ? static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2 : 0;
     places.push_back({layout::lineTable(team.firstRecord()), layout::kLineTableSize + records});
   }
   return places;
@@ -89,6 +90,9 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   result.playerletters = playerRecordBytes(plan.players);
   const bool withinBudget = result.playerletters <= team.playerletterlimit;
   const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
+  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
+  // word's high byte, an odd record length, a missing end marker) into the normal form.
+  const bool writesRoster = plan.rosterEdited || team.rosterWritten;
 
   std::string reason;
   std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);
@@ -103,7 +107,7 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
     result.outcome = outcome;
     return result;
   };
-  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget);
+  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget, writesRoster);
   if (!holdsPlaces(*file, team, places)) return close(SaveOutcome::ImageTooShort, kTooShort);
   if (!reservePlaces(*file, places)) return close(SaveOutcome::NoRoom, kNoRoom);
 
@@ -131,9 +135,10 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   }
   const std::uint32_t firstRecord = team.firstRecord();
   if (!saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) ||
-      !saveplayernames(rom, firstRecord, plan.players, team.playerextra) ||
+      (writesRoster && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
       !savelinechanges(rom, firstRecord, plan.lineSlots))
     return failed();
+  if (writesRoster) team.rosterWritten = true;
   file.reset();
   messenger.show(kSaved);
   return result;

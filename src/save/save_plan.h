@@ -23,6 +23,10 @@ struct SavePlan {
   std::vector<PlayerEntry> players;        // roster rows 0..playercount - 1
   LineSlotValues lineSlots{};
   std::vector<std::uint8_t> abbrevLetters;  // empty when abbreviation change is off
+  // False when every name and number is as the load read it: the player record block then stays as
+  // it is (unless a SAVE since the load wrote it), whatever the window could not show of it (a
+  // length word's high byte, an odd record length, a missing end marker).
+  bool rosterEdited = true;
 };
 
 }  // namespace quarven::save

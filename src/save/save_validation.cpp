@@ -44,10 +44,18 @@ std::string badNumber(int row, const std::string& text) {
   return rowName(row) + ": the number \"" + text + "\" is not a jersey number. Use one or two digits.";
 }
 
-std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
+// A number box still showing the hex text of the byte read for its row goes back as that byte; any
+// other text is read as a jersey number.
+std::optional<std::uint8_t> rowNumber(const SelectedTeam& team, const SaveInput& input, int row) {
+  const std::uint8_t loaded = team.playernumberBytes[row];
+  if (input.numberTexts[row] == codec::hexText(loaded)) return loaded;
+  return numberByte(input.numberTexts[row]);
+}
+
+std::optional<std::string> playerEntries(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
   for (int row = 0; row < rosterRows(team); ++row) {
     const std::string& name = input.nameTexts[row];
-    const auto number = numberByte(input.numberTexts[row]);
+    const auto number = rowNumber(team, input, row);
     if (name == team.playernameText[row] && !team.playernameBytes[row].empty()) {
       // Unedited: the bytes it was read from, also those shown as hex text.
       if (!number) return badNumber(row, input.numberTexts[row]);
@@ -66,6 +74,17 @@ std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInpu
     plan.players.push_back({std::move(letters.bytes), *number});
   }
   return std::nullopt;
+}
+
+// Fills the plan's players, and notes whether any of them differs from what the load read.
+std::optional<std::string> checkPlayers(const SelectedTeam& team, const SaveInput& input, SavePlan& plan) {
+  auto problem = playerEntries(team, input, plan);
+  plan.rosterEdited = false;
+  for (std::size_t row = 0; row < plan.players.size(); ++row)
+    if (plan.players[row].letters != team.playernameBytes[row] ||
+        plan.players[row].number != team.playernumberBytes[row])
+      plan.rosterEdited = true;
+  return problem;
 }
 
 // Each line box names the last roster row whose number text equals its text exactly. A box the

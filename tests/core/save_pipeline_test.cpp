@@ -264,8 +264,9 @@ TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
 
 // What the window cannot show as it is goes back byte for byte while the user leaves it alone: bytes
 // outside a character set (0x0C shows as "C", 0xAB as "AB"), colour words that no colour of the
-// figures turns back into, line slots pointing outside the roster. Once edited, it must be valid:
-// the first edit is refused, the second saved, changing exactly `changes` when given.
+// figures turns back into, line slots pointing outside the roster, player records laid out otherwise
+// than SAVE lays them out. Once edited, it must be valid: the first edit is refused, the second
+// saved, changing exactly `changes` when given.
 TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
   using testing::SyntheticRom;
   using Edit = std::function<void(SaveFixture&)>;
@@ -285,6 +286,7 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
     };
   };
   const std::uint32_t bruinsF = findTeamByKey("Bruins")->firstRecord;
+  const std::uint32_t bruinsEnd = bruinsF + SyntheticRom().team("Bruins").recordBytes();
   const std::uint32_t bruinsHome = layout::homePalette(1);
   const std::tuple<SyntheticRom, Edit, Edit, std::vector<std::uint32_t>> cases[] = {
       {SyntheticRom()
@@ -328,11 +330,24 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
        retype(-1),
        retype(2),
        {layout::lineSlot(bruinsF, 0, 1)}},
+      // Records as SAVE would not lay them out: a length word's high byte (with a number byte that is
+      // no decimal digits), a (last, nameless) record of length byte 1, no end marker. An edited
+      // roster is written whole.
+      {SyntheticRom().poke(bruinsF + 1, {0x7F}).playerNumbers("Bruins", {0x1A}),
+       name2("J!"),
+       name2("Jo"),
+       {}},
+      {SyntheticRom().playerNameBytes("Bruins", 23, {}).recordLengthByte("Bruins", 23, 1),
+       name2("J!"),
+       name2("Jo"),
+       {}},
+      {SyntheticRom().poke(bruinsEnd, {0x55, 0x66}), name2("J!"), name2("Jo"), {}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
     const auto& [source, refused, accepted, changes] = cases[i];
     SaveFixture f = makeSaveFixture("Bruins", true, source);
+    const SaveInput asLoaded = f.input;
     const SaveRun unedited = save(f);
     EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << unedited.messages[0];
     EXPECT_TRUE(unedited.changed.empty());
@@ -345,6 +360,12 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
     if (!changes.empty()) {
       EXPECT_EQ(edited.changed, changes);
     }
+    // Names and numbers typed back as loaded and saved: the roster reads as loaded again.
+    f.input.nameTexts = asLoaded.nameTexts, f.input.numberTexts = asLoaded.numberTexts;
+    EXPECT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+    const SaveInput reloaded = testing::saveInputFromLoad(loadTeam(f.rom, "Bruins", {}, {}), true);
+    EXPECT_EQ(std::tie(reloaded.nameTexts, reloaded.numberTexts),
+              std::tie(asLoaded.nameTexts, asLoaded.numberTexts));
   }
 }
 
