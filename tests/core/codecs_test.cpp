@@ -62,7 +62,7 @@ TEST(Codecs, LineSlotTextOnlyForRosterRows) {
 }
 
 TEST(Codecs, Utf8Helpers) {
-  EXPECT_EQ(splitCharacters("Aé'€"), (std::vector<std::string>{"A", "é", "'", "€"}));
+  EXPECT_EQ(splitCharacters("Aé'€😀"), (std::vector<std::string>{"A", "é", "'", "€", "😀"}));
   EXPECT_EQ(characterCount("A\xE2\x82"), 2u);  // a cut sequence stays one character
   EXPECT_EQ(upperCaseAscii("abc xyz.é"), "ABC XYZ.é");
 }

@@ -11,6 +11,7 @@
 #include "case_name.h"
 #include "rom/rom_layout.h"
 #include "save/save_messages.h"
+#include "save/write_journal.h"
 #include "save_fixture.h"
 #include "temp_rom_file.h"
 
@@ -253,6 +254,19 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
                     "the disk full?). Nothing was saved."});
 }
 
+// A range that cannot be put back does not keep the journal from putting back the ranges before it.
+TEST(WriteJournal, PutsBackEveryRangeItCan) {
+  MemoryRom image(std::vector<std::uint8_t>(4, 0));
+  MemoryOpener opener(image);
+  const auto view = opener.open(FileRom::Mode::ReadWrite, nullptr);
+  WriteJournal journal(*view);
+  ASSERT_TRUE(journal.write(0, std::vector<std::uint8_t>{1, 2}) &&
+              journal.write(2, std::vector<std::uint8_t>{3, 4}));
+  opener.failingWrite = 2;  // putting back the later range writes only its first byte
+  EXPECT_FALSE(journal.restore());
+  EXPECT_EQ(image.bytes(), (std::vector<std::uint8_t>{0, 0, 0, 4}));
+}
+
 TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
   SaveFixture f = makeSaveFixture("Capitals");
   f.rom.bytes().resize(f.row->abbrevOffset + 2);  // the abbreviation field is cut off
@@ -260,6 +274,8 @@ TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
   EXPECT_EQ(run.result.outcome, SaveOutcome::ImageTooShort);
   EXPECT_TRUE(run.changed.empty());
   EXPECT_EQ(run.messages, Strings{"The ROM image is too short to hold this team's data. Nothing was saved."});
+  f.rom.bytes().push_back(f.team.abbrevBytes[2]);  // the image now ends with the abbreviation field
+  EXPECT_EQ(save(f).result.outcome, SaveOutcome::Saved);
 }
 
 // What the window cannot show as it is goes back byte for byte while the user leaves it alone: bytes

@@ -160,7 +160,7 @@ TEST(TeamLoad, UnreadableRecordShowsTheRowsBeforeItAndTellsWhichRow) {
   ASSERT_EQ(r.rows.size(), 3u);
   EXPECT_EQ(r.rows[2].name, builder.team("Bruins").players[2].name);
   // The team's rows that were not read are emptied; rows beyond its player count keep their texts.
-  EXPECT_EQ(std::tie(r.numberTexts[3], r.numberTexts[24]), std::tuple("", "77"));
+  EXPECT_EQ(std::tie(r.numberTexts[3], r.numberTexts[23], r.numberTexts[24]), std::tuple("", "", "77"));
   EXPECT_EQ(r.lineBoxes[0][4], "");
   EXPECT_EQ(r.lineBoxes[0][3], codec::hexText(builder.team("Bruins").players[0].number));
   EXPECT_EQ(r.abbreviation, "BOS");  // the rest of the team still loads
