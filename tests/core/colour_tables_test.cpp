@@ -32,6 +32,8 @@ TEST(ColourModel, X8RuleAndColourTexts) {
     EXPECT_EQ(x8Colour(word), colour) << std::hex << word;
     EXPECT_EQ(colourText(word), text) << std::hex << word;
   }
+  const std::array<std::uint16_t, layout::kColourSlots> words{0, 1, 2, 3, 4, 5, 6, 7, 8, 0x2800};
+  EXPECT_EQ(colourTexts(words).back(), "028");  // every slot, the last included
 }
 
 // Each key is the colour text of its colour's x8 word, except fourteen rows; keys are matched exactly.
