@@ -64,17 +64,15 @@ TEST(ReadChoice, DriveLetterAndPosixPathsOneOrSeveralNames) {
     SCOPED_TRACE(file.toStdString());
     const bool one = !file.contains(u'|');
     DialogChoice choice;
-    choice.Extension = QStringLiteral("old");
+    choice.Extension = QStringLiteral("old");  // no extension position keeps the earlier one
     ASSERT_TRUE(readChoice(chosen(file), choice));
-    EXPECT_EQ(choice.Directory, directory);
     EXPECT_EQ(choice.FileNames, names);
-    EXPECT_EQ(choice.FileName, one ? file : "");
-    EXPECT_EQ(choice.FileTitle, one ? "rom.smc" : "");
-    EXPECT_EQ(choice.Extension, one ? "smc" : "old") << "no extension position keeps the earlier one";
+    EXPECT_EQ((QStringList{choice.Directory, choice.FileName, choice.FileTitle, choice.Extension}),
+              (QStringList{directory, one ? file : "", one ? "rom.smc" : "", one ? "smc" : "old"}));
   }
 }
 
-TEST(StatusBarHelpers, FormatSizeAndFormatDateFollowTheUsersLocale) {
+TEST(StatusBarHelpers, SizesAndDatesInTheUsersLocalePartEdgesAndShortenedPaths) {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   const std::pair<double, QString> cases[] = {
       {1023, "1,023 bytes"}, {1536, "1.5KB"}, {2048, "2KB"}, {1048575, "1,024.0KB"}, {1048576, "1.00MB"}};
@@ -85,18 +83,15 @@ TEST(StatusBarHelpers, FormatSizeAndFormatDateFollowTheUsersLocale) {
   EXPECT_EQ(FormatSize(1536), "1,5KB");
   EXPECT_TRUE(FormatDate(QDateTime(QDate(2024, 3, 7), QTime(14, 5))).startsWith("07.03.24 "));
   QLocale::setDefault(QLocale::system());
-}
 
-TEST(StatusBarHelpers, PartEdgesFollowTheBarsWidthAndRoundHalvesToEven) {
   HookState hook;
   computePartEdges(hook, 500);
   EXPECT_EQ(hook.parts2, (std::array<int, 2>{390, -1}));
   EXPECT_EQ(hook.parts3, (std::array<int, 3>{335, 390, -1}));
   computePartEdges(hook, 50);  // 33.5 and 5.5 both round to the even neighbour
   EXPECT_EQ(hook.parts3, (std::array<int, 3>{34, 40, -1}));
-}
 
-TEST(StatusBarHelpers, CompactPathKeepsTheNameAndFitsTheWidth) {
+  // A shortened path keeps its name and fits the width.
   QWidget bar;
   const HDC dc = GetDC(&bar);
   const QString path = QStringLiteral("/home/player/games/snes/quarven/roms/rom.smc");
