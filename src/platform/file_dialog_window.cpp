@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/message_box.h"
 #include "platform/window_frame.h"
 
 namespace quarven::platform {
@@ -190,6 +191,18 @@ bool FileDialogWindow::run() {
   const bool chosen = exec() == QDialog::Accepted;
   up_ = false;
   return chosen;
+}
+
+// With OFN_PATHMUSTEXIST a name in a folder that does not exist is refused and the dialog stays up.
+void FileDialogWindow::accept() {
+  const QStringList files = selectedFiles();
+  if ((ofn_.Flags & OFN_PATHMUSTEXIST) && !files.isEmpty() &&
+      !QFileInfo(files.front()).absoluteDir().exists()) {
+    MessageBox(this, files.front() + tr("\nPath does not exist.\nCheck the path and try again."),
+               windowTitle(), MB_ICONEXCLAMATION);
+    return;
+  }
+  QFileDialog::accept();
 }
 
 std::uint32_t FileDialogWindow::writeChoice() {

@@ -25,6 +25,9 @@ class FileDialogWindow : public QFileDialog {
   // The CDM_* messages.
   LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
 
+ protected:
+  void accept() override;
+
  private:
   void buildControls(const DialogTemplate* dialogTemplate);
   void connectNotifications();

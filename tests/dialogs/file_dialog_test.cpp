@@ -221,6 +221,8 @@ TEST_F(FileDialog, SaveWithHiddenPairsCaptionsHelpReadOnlyBoxScreenCentreAndOver
          EXPECT_TRUE(qobject_cast<QCheckBox*>(GetDlgItem(&d, chx1))->isChecked());
          qobject_cast<QAbstractButton*>(GetDlgItem(&d, pshHelp))->click();
          d.setDirectory(dir.filePath(QStringLiteral("roms")));
+         d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("none/rom");
+         pressOk(d);  // no such folder: refused, the dialog stays up
          d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("rom");
          for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
            // The overwrite prompt is the dialog's own box: answered once it is up.
@@ -252,7 +254,10 @@ TEST_F(FileDialog, SaveWithHiddenPairsCaptionsHelpReadOnlyBoxScreenCentreAndOver
   EXPECT_EQ((QStringList{dlg.FileName(), dlg.Extension(), *dlg.Filter(), QDir::currentPath()}),
             (QStringList{rom, "smc", "QUARVEN Rom|*.smc", scratch.path()}));
   EXPECT_EQ(controls, (QStringList{"&Go", "&No", "&Tip", "Open as &read-only", "File:", "-", "-", "-", "-"}));
-  ASSERT_EQ(boxes.texts(), std::vector<QString>{"Choose a rom."});
+  ASSERT_EQ(
+      boxes.texts(),
+      (std::vector<QString>{"Choose a rom.", dir.filePath("roms/none/rom.smc") +
+                                                 "\nPath does not exist.\nCheck the path and try again."}));
   EXPECT_EQ(boxes.calls[0].title, "Tip");
   EXPECT_EQ(boxes.calls[0].style, MB_ICONINFORMATION);
 }
