@@ -20,6 +20,7 @@
 #include "platform/common_dialog.h"
 #include "synthetic_rom.h"
 #include "ui/form1.h"
+#include "ui/help_box.h"
 #include "ui/team_toolbar.h"
 #include "ui/text_box.h"
 #include "ui/uniform_tabs.h"
@@ -43,6 +44,11 @@ inline std::vector<ui::TextBox*> rowBoxes(ui::Form1& form) {
   for (int row = 0; row < ui::Form1::kPlayerRows; ++row)
     boxes.insert(boxes.end(), {form.Text0[row], form.Text1[row], form.Text2[row]});
   return boxes;
+}
+
+// Every control of the window's client area.
+inline QList<QWidget*> controls(ui::Form1& form) {
+  return form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
 // The window shown and active with the panel and all 25 player rows showing.
@@ -105,6 +111,12 @@ class EditorFixture : public ::testing::Test {
     form.Form_Load();
     form.show();
     ASSERT_TRUE(boxes.calls.empty()) << boxes.texts().front().toStdString();
+  }
+
+  // The image at rompath as it is on disk now.
+  QByteArray fileBytes() const {
+    QFile file(form.rompath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
   void pressTeam(const QString& key) {

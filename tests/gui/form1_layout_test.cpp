@@ -1,20 +1,20 @@
-// The main window as it starts: geometry, start states, toolbar, help text and Tab order.
+// The main window as it starts: geometry, start states, toolbar, help box and Tab order.
 
+#include <QAction>
 #include <QFontMetrics>
-#include <QImage>
-#include <QSet>
 
 #include "editor_fixture.h"
 #include "key_input.h"
+#include "platform/system_colours.h"
+#include "platform/window_api.h"
 #include "rom/team_table.h"
 #include "ui/artwork.h"
-#include "ui/help_box.h"
 #include "ui/help_text.h"
 
 namespace quarven::ui {
 namespace {
 
-TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThem) {
+TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThemAndStartStates) {
   Form1 form;
   const struct {
     QWidget* control;
@@ -33,28 +33,15 @@ TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThem) {
   EXPECT_EQ(form.centralWidget()->size(), QSize(395, 565));  // 5925 x 8475 twips
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-  const QImage picture = rinkScene().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(picture.size(), QSize(543, 614));
-  QSet<QRgb> colours;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x) colours.insert(picture.pixel(x, y));
-  EXPECT_LE(colours.size(), 256);
-}
+  EXPECT_EQ(rinkScene().size(), QSize(543, 614));
+  const QImage save = form.Command1->grab().toImage();  // a flat face inside its raised edge
+  EXPECT_EQ(platform::toDisplayColour(save.pixelColor(5, 25)),
+            platform::GetSysColor(platform::COLOR_INACTIVEBORDER));
 
-TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
-  Form1 form;
-  form.show();
-  std::vector<QWidget*> hidden{form.Toolbar1, form.Label1, form.Label3,  form.Label4,
-                               form.Label5,   form.Label6, form.Label15, form.Text10,
-                               form.Text12,   form.SSTab1, form.Command1};
-  hidden.insert(hidden.end(), form.Text11.begin(), form.Text11.end());
-  for (TextBox* box : testing::rowBoxes(form)) hidden.push_back(box);
-  for (TextBox* box : testing::allLineSlots(form)) {
-    hidden.push_back(box);
-    EXPECT_EQ(box->typingLimit(), 2);
-  }
-  for (QWidget* control : hidden) EXPECT_FALSE(control->isVisible()) << control->metaObject()->className();
-  EXPECT_TRUE(form.Text13->isVisible());
+  form.show();  // at start every control is hidden but the help box
+  for (const QWidget* c : testing::controls(form))
+    EXPECT_EQ(c->isVisible(), c == form.Text13) << c->metaObject()->className();
+  for (TextBox* box : testing::allLineSlots(form)) EXPECT_EQ(box->typingLimit(), 2);
   const auto limits = [](TextBox* box) { return std::pair(box->typingLimit(), box->isEnabled()); };
   EXPECT_EQ(limits(form.Text0[24]), std::pair(2, true));
   EXPECT_EQ(limits(form.Text1[24]), std::pair(0, true));
@@ -65,12 +52,18 @@ TEST(Form1Layout, StartsWithThePanelHiddenAndBoxesAtTheirLimitsAndStates) {
   EXPECT_TRUE(form.Text11[0]->isReadOnly());
 }
 
-// 4,361 characters in 140 lines of at most 45, CR LF each; each line fits the shown box beside its
-// scroll bar; the program's name between colon rows, then the three sections in order.
-TEST(Form1Layout, HelpTextOf140LinesEachOnOneLineOfTheBox) {
+// "Show &Help Box" widens the window (once), a double click on the box narrows it; "Always On &Top"
+// keeps the window's place too. The help text: 4,361 characters in 140 lines of at most 45, CR LF
+// each, each fitting the box beside its scroll bar; the name between colon rows, then three sections.
+TEST(Form1Layout, HelpBoxAndAlwaysOnTopFromTheMenuWithEachLineOfTheHelpTextOnOneLine) {
   Form1 form;
   form.show();
-  form.mnhHelp_Click();
+  const QRect before = form.geometry();
+  form.mnhHelp->trigger();
+  form.mnhHelp->trigger();
+  EXPECT_EQ(form.centralWidget()->width(), 692);  // outer 10470 twips less the border
+  EXPECT_TRUE(form.centralWidget()->rect().contains(form.Text13->geometry()));
+  EXPECT_EQ(form.height(), before.height());
   const QString text = helpText();
   EXPECT_EQ(text.size(), 4361);
   ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
@@ -89,10 +82,25 @@ TEST(Form1Layout, HelpTextOf140LinesEachOnOneLineOfTheBox) {
   EXPECT_TRUE(lines[0].startsWith(':') && lines[1].contains(QStringLiteral("QUARVEN EDITOR")) &&
               lines[2] == lines[0]);
   EXPECT_EQ(lines.last(), QStringLiteral("DOUBLE CLICK TO CLOSE HELP."));
+  testing::sendMouse(form.Text13->viewport(), QEvent::MouseButtonDblClick, QPointF(20, 20));
+  EXPECT_EQ(form.geometry(), before);
+  EXPECT_GE(form.Text13->x(), form.centralWidget()->width());
+
+  form.mnuTop->trigger();  // twice, then normal: the window stays where it was
+  form.mnuTop->trigger();
+  EXPECT_TRUE(platform::IsTopMost(&form));
+  form.mnuNotTop->trigger();
+  EXPECT_FALSE(platform::IsTopMost(&form));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.geometry(), before);
 }
 
-TEST(Form1Layout, ToolbarButtonsInTeamOrderWithTooltipsInsideTheBar) {
+// The toolbar's buttons in team order with their tooltips. Tab walks the grids, SAVE, the toolbar as
+// one stop and on to the uniform tabs; in the toolbar the arrow keys move between the buttons, Return
+// and Space press the focused one, and Tab comes back to the button focused last.
+TEST(Form1Layout, ToolbarButtonsAndTheTabKeyThroughGridsSaveToolbarAndTabs) {
   Form1 form;
+  testing::showEditingPanel(form);
   for (int number = 1; number <= TeamToolbar::kButtonCount; ++number) {
     const QString key = QString::fromLatin1(teamByIndex(number - 1).key);
     EXPECT_EQ(form.Toolbar1->key(number), key);
@@ -100,15 +108,6 @@ TEST(Form1Layout, ToolbarButtonsInTeamOrderWithTooltipsInsideTheBar) {
               number == 28 ? QStringLiteral("All Starts West") : key);
     EXPECT_TRUE(form.Toolbar1->rect().contains(form.Toolbar1->button(number)->geometry())) << number;
   }
-  EXPECT_EQ(form.Toolbar1->key(28), QStringLiteral("All Stars West"));
-}
-
-// Tab walks the grids, SAVE, the toolbar as one stop and on to the uniform tabs; in the toolbar the
-// arrow keys move between the buttons, Return and Space press the focused one, and Tab comes back to
-// the button focused last.
-TEST(Form1Layout, TabKeyFollowsTheGridsThenSaveToolbarAndTabs) {
-  Form1 form;
-  testing::showEditingPanel(form);
   form.Text0[0]->setFocus(Qt::OtherFocusReason);
   QApplication::processEvents();
   std::vector<QWidget*> expected;

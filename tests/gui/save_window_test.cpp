@@ -1,8 +1,8 @@
-// SAVE through the window: a refused save names the problem and leaves the file as it was (each
-// refusal is shown on the core's tests); what the user typed and painted reaches the image and comes
-// back on the next team load.
+// SAVE through the window: the two edit options, set from the menu, decide what is written; a refused
+// save names the problem and leaves the file as it was (each refusal is shown on the core's tests);
+// what the user left alone goes back as it was, what they typed and painted as the window shows it.
 
-#include <QFile>
+#include <QAction>
 
 #include "editor_fixture.h"
 #include "key_input.h"
@@ -12,52 +12,62 @@ namespace quarven::testing {
 namespace {
 
 using SaveWindow = EditorFixture;
+const QString kSaved = QStringLiteral("Your changes have been saved.");
 
-TEST_F(SaveWindow, RefusedSaveLeavesTheFileEditsSurviveSaveAndReload) {
+// Team name and abbreviation typed while both options are on, then both switched off from the menu:
+// SAVE leaves the file as it was. Switched on again, the same texts are written. The team-name
+// warning comes before its box is enabled, the abbreviation note after its box is disabled.
+TEST_F(SaveWindow, EditOptionsFromTheMenuDecideWhetherTeamNameAndAbbreviationAreWritten) {
   startWith();
-  QFile file(form.rompath);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray before = file.readAll();
   pressTeam(QStringLiteral("Bruins"));
-  const QString lastLineBox = form.Text9[0]->text();
-  form.Text9[0]->showText(QStringLiteral("77"));  // naming nobody
+  const QByteArray before = fileBytes();
+  const auto options = [&] {  // caption's first word and box state of each option
+    return form.mnuTeamNameChange->text().section(' ', 0, 0) + (form.Text10->isEnabled() ? "/on " : "/off ") +
+           form.mnudisAbbrev->text().section(' ', 0, 0) + (form.Text12->isEnabled() ? "/on" : "/off");
+  };
+  QStringList seen;
+  boxes.onShow = [&](const platform::MessageBoxCall& call) {
+    seen << call.text.section(' ', 3, 3) + ": " + options();  // "works", "save" or "been"
+    EXPECT_EQ(std::pair(call.title, call.style),
+              std::pair(QStringLiteral("QUARVEN EDITOR"), unsigned(platform::MB_OK)));
+  };
+  form.mnuTeamNameChange->trigger();
+  for (ui::TextBox* box : {form.Text10, form.Text12}) box->selectAll();
+  typeText(form.Text10, QStringLiteral("BEARS"));
+  typeText(form.Text12, QStringLiteral("xyz"));
+  form.mnuTeamNameChange->trigger();
+  form.mnudisAbbrev->trigger();
+  seen << options();
   form.Command1->click();
-  ASSERT_EQ(boxes.calls.size(), 1u);
-  EXPECT_TRUE(boxes.calls[0].text.contains("\"77\"")) << boxes.calls[0].text.toStdString();
-  EXPECT_EQ(boxes.calls[0].title, "QUARVEN EDITOR");
-  file.seek(0);
-  EXPECT_EQ(file.readAll(), before);
+  const std::uint32_t names = layout::kTeamNamePointerOffset, abbrev = findTeamByKey("Bruins")->abbrevOffset;
+  const qsizetype namesSize = layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - names;
+  EXPECT_EQ(fileBytes().mid(names, namesSize), before.mid(names, namesSize));
+  EXPECT_EQ(fileBytes().mid(abbrev, 3), before.mid(abbrev, 3));
 
-  form.Text9[0]->showText(lastLineBox);
-  const QString scorerNumber = form.Text0[5]->text();
-  form.Text1[0]->showText(QStringLiteral("Neely O'Connor"));
-  const QString oldNumber = form.Text0[1]->text();  // the line boxes showing it follow the new one
-  form.Text0[1]->showText(QStringLiteral("99"));
-  for (ui::TextBox* box : allLineSlots(form))
-    if (box->text() == oldNumber) box->showText(QStringLiteral("99"));
-  form.Text3[4]->showText(scorerNumber);  // SCORING 1, LD: roster row 5
-  form.Text12->showText(QStringLiteral("xyz"));
-  form.SSTab1->Label12_Click(1);    // AWAY tab (current at start): pants
-  form.SSTab1->Label11_Click(179);  // swatch 0000E0
-  form.mnuTeamNameChange_Click();
-  form.Text10->showText(QStringLiteral("BEARS"));
-  boxes.calls.clear();
+  form.mnuTeamNameChange->trigger();
+  form.mnudisAbbrev->trigger();
   form.Command1->click();
-  ASSERT_EQ(boxes.texts(), std::vector<QString>{QStringLiteral("Your changes have been saved.")});
-
-  pressTeam(QStringLiteral("Mighty Ducks"));
-  pressTeam(QStringLiteral("Bruins"));
-  EXPECT_EQ(QStringList({form.Text1[0]->text(), form.Text0[1]->text(), form.Text3[4]->text(),
-                         form.Text12->text(), form.Text10->text()}),
-            QStringList({"Neely O'Connor", "99", scorerNumber, "XYZ", "BEARS"}));
-  EXPECT_EQ(form.SSTab1->sampleColour(11), 0x0000E0u);  // AWAY pants
-  EXPECT_EQ(boxes.calls.size(), 1u);                    // the loads said nothing
+  const QByteArray after = fileBytes();
+  EXPECT_EQ(after.mid(abbrev, 3), "XYZ");
+  EXPECT_EQ(after.mid(layout::kTeamNameBlockOffset + 13, 6), QByteArray("BEARS\0", 6));  // after MIGHTY DUCKS
+  for (int m = 0; m < layout::kTeamCount; ++m)  // one letter less: later names start one byte sooner
+    EXPECT_EQ(char(after[layout::pointerLowByte(m)] + (m >= 2)), before[layout::pointerLowByte(m)]) << m;
+  EXPECT_EQ(seen, QStringList({"works: Enable/off Disable/on", "save: Enable/off Enable/off",
+                               "Enable/off Enable/off", "been: Enable/off Enable/off",
+                               "works: Enable/off Enable/off", "been: Disable/on Disable/on"}));
+  EXPECT_EQ(boxes.texts()[0],
+            QStringLiteral("This option only works about half of the time, it may corrupt the "
+                           "rom causing it to not work. Make sure to save a copy."));
+  EXPECT_EQ(boxes.texts()[1],
+            QStringLiteral("This option will save your rom from being corrupt if you manually "
+                           "edited the team abbreviations with a hex editor."));
 }
 
 // After a 24-player team, the Ducks (18 players) show a colour without a key in the earlier team's
-// colour and a slot pointing at row 20 as that row's number, which is also a Ducks number. Left alone
-// both go back unchanged; retyped and recoloured, they are written as the window shows them.
-TEST_F(SaveWindow, UntouchedColoursAndLineSlotsSaveUnchangedTouchedOnesAsShown) {
+// colour and a slot pointing at row 20 as that row's number, which is also a Ducks number. A refused
+// save leaves the file as it was; left alone, both go back unchanged; retyped and recoloured, they are
+// written as the window shows them; an edited name and number come back on the next load.
+TEST_F(SaveWindow, RefusedUntouchedAndEditedSaves) {
   SyntheticRom rom;
   std::vector<std::uint8_t> bruinsNumbers;
   for (const PlayerContent& p : rom.team("Bruins").players) bruinsNumbers.push_back(p.number);
@@ -70,15 +80,21 @@ TEST_F(SaveWindow, UntouchedColoursAndLineSlotsSaveUnchangedTouchedOnesAsShown) 
       .lineSlot(ducks, 6, 4, 0);
   startWith(rom);
   pressTeam(QStringLiteral("Bruins"));
+  form.Text3[4]->selectAll();
+  typeText(form.Text3[4], QStringLiteral("1"));  // typed for Bruins: no edit of the Ducks' box
   pressTeam(QStringLiteral("Mighty Ducks"));
   ASSERT_EQ(form.Text3[4]->text(), QStringLiteral("A5"));  // SCORING 1, LD: Bruins row 20
-  QFile file(form.rompath);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray before = file.readAll();
+  const QByteArray before = fileBytes();
+  const QString lastLineBox = form.Text8[0]->text();
+  form.Text8[0]->showText(QStringLiteral("AA"));  // naming nobody
   form.Command1->click();
-  ASSERT_EQ(boxes.texts(), std::vector<QString>{QStringLiteral("Your changes have been saved.")});
-  file.seek(0);
-  EXPECT_EQ(file.readAll(), before);
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_TRUE(boxes.calls[0].text.contains("\"AA\"")) << boxes.calls[0].text.toStdString();
+  EXPECT_EQ(boxes.calls[0].title, "QUARVEN EDITOR");
+  EXPECT_EQ(fileBytes(), before);
+  form.Text8[0]->showText(lastLineBox);
+  form.Command1->click();
+  EXPECT_EQ(fileBytes(), before);
 
   form.Text3[4]->selectAll();
   typeText(form.Text3[4], QStringLiteral("A5"));  // the same text, typed: Ducks row 1
@@ -86,13 +102,24 @@ TEST_F(SaveWindow, UntouchedColoursAndLineSlotsSaveUnchangedTouchedOnesAsShown) 
   form.SSTab1->Label8_Click(0);     // HOME sleeves
   form.SSTab1->Label11_Click(179);  // swatch 0000E0, word 0x001C
   form.Command1->click();
-  file.seek(0);
-  const QByteArray after = file.readAll();
   const std::uint32_t home = layout::homePalette(0);
   const std::uint32_t slot = layout::lineSlot(findTeamByKey(ducks)->firstRecord, 0, 1);
   QByteArray expected = before;  // sleeves recoloured, pants kept, the slot names row 1
   expected[home + 4] = 0x1C, expected[home + 5] = 0x00, expected[slot] = 0x01;
-  EXPECT_TRUE(after == expected);
+  EXPECT_TRUE(fileBytes() == expected);
+
+  form.Text1[0]->showText(QStringLiteral("Neely O'Connor"));
+  const QString oldNumber = form.Text0[1]->text();  // the line boxes showing it follow the new one
+  form.Text0[1]->showText(QStringLiteral("99"));
+  for (ui::TextBox* box : allLineSlots(form))
+    if (box->text() == oldNumber) box->showText(QStringLiteral("99"));
+  form.Command1->click();
+  pressTeam(QStringLiteral("Bruins"));
+  pressTeam(QStringLiteral("Mighty Ducks"));
+  EXPECT_EQ(QStringList({form.Text1[0]->text(), form.Text0[1]->text(), form.Text3[4]->text()}),
+            QStringList({"Neely O'Connor", "99", "A5"}));
+  const std::vector<QString> texts = boxes.texts();  // the refusal, three saves; the loads said nothing
+  EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()), std::vector<QString>(3, kSaved));
 }
 
 }  // namespace
