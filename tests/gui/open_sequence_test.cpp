@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "editor_fixture.h"
+#include "long_path.h"
 
 namespace quarven::testing {
 namespace {
@@ -20,13 +21,16 @@ struct OpenCase {
   Outcome outcome;
   QString label3;  // the caption the check leaves; empty: not looked at
   bool cancel = false, readOnly = false;
+  int pathLength = 0;  // of the image's full path, when it matters
 
   // Prepares the file and returns the name typed in the dialog; empty cancels it.
   QString choose(EditorFixture& f) const {
     if (cancel) return {};
     const QDir scratch(f.scratch.path());
     if (!rom) return scratch.filePath(QStringLiteral("typed.smc"));
-    const QString path = f.writeRom(*rom, QString::fromLatin1(what) + ".smc");
+    const QString name = pathLength ? nameOfPathLength(scratch, pathLength) : QString(what) + ".smc";
+    scratch.mkpath(QFileInfo(scratch.filePath(name)).path());
+    const QString path = f.writeRom(*rom, name);
     if (readOnly) ::chmod(path.toLocal8Bit().constData(), 0444);
     return path;
   }
@@ -35,6 +39,7 @@ struct OpenCase {
 const std::vector<OpenCase>& openCases() {
   static const std::vector<OpenCase> cases = {
       {"a read-only image", SyntheticRom(7), Outcome::Accepted, "AF", false, true},
+      {"an image at a 400-character path", SyntheticRom(7), Outcome::Accepted, "AF", false, false, 400},
       {"a wrong signature byte", SyntheticRom().signature(5), Outcome::Rejected, "5"},
       {"528 bytes", SyntheticRom().truncate(0x210), Outcome::Rejected, "0"},
       {"a cancelled dialog", {}, Outcome::Failed, {}, true},
@@ -103,6 +108,10 @@ TEST_F(OpenSequence, MenuOutcomesAfterATeamWasLoaded) {
     EXPECT_EQ(after.shown,
               c.outcome == Outcome::Failed ? loaded.shown : std::vector<bool>(loaded.shown.size()));
     EXPECT_EQ(after.figureColours, loaded.figureColours);
+    if (c.outcome == Outcome::Accepted) {  // a team loads from the new image
+      pressTeam(QStringLiteral("Kings"));
+      EXPECT_EQ(form.Text1[0]->text().toStdString(), c.rom->team("Kings").players[0].name);
+    }
     boxes.calls.clear();
   }
 }
