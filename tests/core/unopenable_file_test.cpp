@@ -53,7 +53,7 @@ TEST(UnopenableFile, EveryOperationTakesItsFailurePathWithoutWaiting) {
     SelectedTeam before;
     before.teamname[0] = "KEEP";
     const Strings load = withinTimeLimit(
-        [&, path = path] {
+        [&] {
           FileRomOpener opener(path);
           const TeamLoadResult r = loadTeam(opener, "Canucks", before);
           EXPECT_EQ(r.state, before);
@@ -64,7 +64,7 @@ TEST(UnopenableFile, EveryOperationTakesItsFailurePathWithoutWaiting) {
                             "), so VANCOUVER CANUCKS was not loaded."});
 
     const Strings saved = withinTimeLimit(
-        [&, path = path] {
+        [&] {
           SaveFixture f = makeSaveFixture("Capitals");
           FileRomOpener opener(path);
           RecordingMessenger messages;
