@@ -27,8 +27,7 @@ const Codec kCodecs[] = {
 
 class CodecTable : public ::testing::TestWithParam<Codec> {};
 
-// Every byte decodes to its character and back, or to its hex text; nothing else encodes, not even
-// to the code the call before found.
+// Nothing outside the set encodes, not even to the code the call before found.
 TEST_P(CodecTable, EveryByteDecodesToItsCharacterOrItsHexTextAndOnlyTheSetEncodes) {
   using namespace std::string_view_literals;
   const Codec& codec = GetParam();

@@ -22,12 +22,11 @@ std::optional<std::uint16_t> x8Word(std::uint32_t colour) {
 }
 
 TEST(ColourModel, X8RuleAndColourTexts) {
+  // The last word has bit 15 set, which is no colour.
   const std::tuple<std::uint16_t, std::uint32_t, const char*> cases[] = {
-      {0x7080, 0xE02000, "8070"}, {0x00D7, 0x0030B8, "D70"},
-      {0x700D, 0xE00068, "D70"},  {0x2108, 0x404040, "821"},
-      {0x0182, 0x006010, "821"},  {0x2800, 0x500000, "028"},
-      {0x0000, 0x000000, "00"},   {0x7FFF, 0xF8F8F8, "FF7F"},
-      {0xFFFF, 0xF8F8F8, "FFFF"}};  // bit 15 is no colour
+      {0x7080, 0xE02000, "8070"}, {0x00D7, 0x0030B8, "D70"},  {0x700D, 0xE00068, "D70"},
+      {0x2108, 0x404040, "821"},  {0x0182, 0x006010, "821"},  {0x2800, 0x500000, "028"},
+      {0x0000, 0x000000, "00"},   {0x7FFF, 0xF8F8F8, "FF7F"}, {0xFFFF, 0xF8F8F8, "FFFF"}};
   for (const auto& [word, colour, text] : cases) {
     EXPECT_EQ(x8Colour(word), colour) << std::hex << word;
     EXPECT_EQ(colourText(word), text) << std::hex << word;
@@ -68,8 +67,7 @@ TEST(ColourKeyTable, FillKeepsTheColourOfATextWithoutARow) {
                                                     0x00B0D0, 0x00D0D0, 0}));
 }
 
-// Each word is its colour's x8 word, except seven rows; a colour without a row gives no word, never
-// the word of an earlier slot.
+// A colour without a row gives no word, never the word of an earlier slot.
 TEST(ColourWordTable, RowsFollowTheX8RuleExceptSeven) {
   const std::map<std::uint32_t, std::uint16_t> offRule = {
       {kOlive, 0x2253},   {0x750B33, 0x3826}, {0x285702, 0x1540}, {0x8E7811, 0x45E2},

@@ -70,7 +70,6 @@ INSTANTIATE_TEST_SUITE_P(SavePipeline, UneditedSaveOfEveryTeam,
                                   (std::get<1>(info.param) ? "WithTeamNameChange" : "");
                          });
 
-// The file gets what the same save writes in memory.
 TEST(SavePipeline, EditsReachTheFileAsTheyReachMemory) {
   SaveFixture f = makeSaveFixture("Kings", true);
   f.input.teamNameText = "Zz";
@@ -229,12 +228,11 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
     setAllLineBoxes(f, f.input.numberTexts[1]);
     const auto before = f.rom.bytes();
     bool openAtMessage = true;
-    const SaveRun run =
-        save(f, [&, failing = failing, laterFail = laterFail](MemoryOpener& opener, RecordingMessenger& m) {
-          opener.failingWrite = failing;
-          opener.laterWritesFail = laterFail;
-          m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
-        });
+    const SaveRun run = save(f, [&](MemoryOpener& opener, RecordingMessenger& m) {
+      opener.failingWrite = failing;
+      opener.laterWritesFail = laterFail;
+      m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
+    });
     EXPECT_EQ(std::tuple(run.result.outcome, run.result.imageRestored),
               std::tuple(SaveOutcome::WriteFailed, !laterFail));
     ASSERT_EQ(run.messages.size(), 1u);
@@ -254,7 +252,6 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
                     "the disk full?). Nothing was saved."});
 }
 
-// A range that cannot be put back does not keep the journal from putting back the ranges before it.
 TEST(WriteJournal, PutsBackEveryRangeItCan) {
   MemoryRom image(std::vector<std::uint8_t>(4, 0));
   MemoryOpener opener(image);
@@ -285,79 +282,54 @@ TEST(SavePipeline, ShortImageIsReportedAndNothingWritten) {
 // saved, changing exactly `changes` when given.
 TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
   using testing::SyntheticRom;
-  using Edit = std::function<void(SaveFixture&)>;
-  const auto text = [](std::string SaveInput::*box, std::string value) -> Edit {
-    return [=](SaveFixture& f) { f.input.*box = value; };
-  };
-  const auto name2 = [](std::string value) -> Edit {
-    return [=](SaveFixture& f) { f.input.nameTexts[2] = value; };
-  };
+  using Edit = std::function<void(SaveInput&)>;
+  const auto teamName = [](std::string v) -> Edit { return [=](SaveInput& in) { in.teamNameText = v; }; };
+  const auto abbrev = [](std::string v) -> Edit { return [=](SaveInput& in) { in.abbrevText = v; }; };
+  const auto name2 = [](std::string v) -> Edit { return [=](SaveInput& in) { in.nameTexts[2] = v; }; };
   const auto recolour = [](std::uint32_t colour) -> Edit {  // home sleeves
-    return [=](SaveFixture& f) { f.input.recoloured[0] = true, f.input.sampleColours[0] = colour; };
+    return [=](SaveInput& in) { in.recoloured[0] = true, in.sampleColours[0] = colour; };
   };
   const auto retype = [](int rowOrNone) -> Edit {  // SCORING 1, LD
-    return [=](SaveFixture& f) {
-      f.input.lineEdited[0][4] = true;
-      f.input.lineTexts[0][4] = rowOrNone < 0 ? "" : f.input.numberTexts[rowOrNone];
+    return [=](SaveInput& in) {
+      in.lineEdited[0][4] = true;
+      in.lineTexts[0][4] = rowOrNone < 0 ? "" : in.numberTexts[rowOrNone];
     };
   };
   const std::uint32_t bruinsF = findTeamByKey("Bruins")->firstRecord;
   const std::uint32_t bruinsEnd = bruinsF + SyntheticRom().team("Bruins").recordBytes();
-  const std::uint32_t bruinsHome = layout::homePalette(1);
-  const std::tuple<SyntheticRom, Edit, Edit, std::vector<std::uint32_t>> cases[] = {
+  using Offsets = std::vector<std::uint32_t>;
+  const Offsets anyChange, slotOfRetype = {layout::lineSlot(bruinsF, 0, 1)};
+  SyntheticRom oddWords, oddSlots;
+  oddWords.homeWord("Bruins", 0, 0x9234).homeWord("Bruins", 1, 0x5005).homeWord("Bruins", 8, 0x031B);
+  oddWords.awayWord("Bruins", 0, 0x7409);
+  oddSlots.lineSlot("Bruins", 0, 1, 25).lineSlot("Bruins", 0, 2, 0).lineSlot("Bruins", 3, 5, 200);
+  oddSlots.lineSlot("Bruins", 6, 4, 25);
+  const std::tuple<SyntheticRom, Edit, Edit, Offsets> cases[] = {
       {SyntheticRom()
            .playerNameBytes("Bruins", 1, {0xAB, 0x41})
            .playerNameBytes("Bruins", 2, {'J', 0x1B, 'o'}),
-       name2("J1Bo!"),
-       name2("Jo"),
-       {}},
-      {SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}),
-       text(&SaveInput::teamNameText, "BAB1BSX"),
-       text(&SaveInput::teamNameText, "Bees"),
-       {}},
-      {SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}),
-       text(&SaveInput::abbrevText, "B1"),
-       text(&SaveInput::abbrevText, "xy"),
-       {}},
-      {SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}),
-       text(&SaveInput::abbrevText, "B1B"),  // shows four
-       text(&SaveInput::abbrevText, "BS"),
-       {}},
+       name2("J1Bo!"), name2("Jo"), anyChange},
+      {SyntheticRom().teamNameBytes("Bruins", {0x42, 0xAB, 0x1B, 0x53}), teamName("BAB1BSX"),
+       teamName("Bees"), anyChange},
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 'O', 0x0C}), abbrev("B1"), abbrev("xy"), anyChange},
+      // "B1B" shows four characters.
+      {SyntheticRom().abbrevBytes("Bruins", {'B', 0x1B, 'S'}), abbrev("B1B"), abbrev("BS"), anyChange},
       // 0x9234 (bit 15 set) has no key; 0x5005, 0x7409 show a colour saved as 0x3826, 0x031B one as 0x2253.
-      {SyntheticRom()
-           .homeWord("Bruins", 0, 0x9234)
-           .homeWord("Bruins", 1, 0x5005)
-           .homeWord("Bruins", 8, 0x031B)
-           .awayWord("Bruins", 0, 0x7409),
-       recolour(0x008000),
-       recolour(0xE02000),
-       {bruinsHome + 4, bruinsHome + 5}},
+      {oddWords, recolour(0x008000), recolour(0xE02000),
+       Offsets{layout::homePalette(1) + 4, layout::homePalette(1) + 5}},
       // Beyond the 24 players, no player, and a byte no roster reaches.
-      {SyntheticRom()
-           .lineSlot("Bruins", 0, 1, 25)
-           .lineSlot("Bruins", 0, 2, 0)
-           .lineSlot("Bruins", 3, 5, 200)
-           .lineSlot("Bruins", 6, 4, 25),
-       retype(-1),
-       retype(2),
-       {layout::lineSlot(bruinsF, 0, 1)}},
+      {oddSlots, retype(-1), retype(2), slotOfRetype},
       // A number two players wear: the box keeps naming the first of them.
-      {SyntheticRom().playerNumbers("Bruins", {0x77, 0x77}).lineSlot("Bruins", 0, 2, 1),
-       retype(-1),
-       retype(2),
-       {layout::lineSlot(bruinsF, 0, 1)}},
+      {SyntheticRom().playerNumbers("Bruins", {0x77, 0x77}).lineSlot("Bruins", 0, 2, 1), retype(-1),
+       retype(2), slotOfRetype},
       // Records as SAVE would not lay them out: a length word's high byte (with a number byte that is
       // no decimal digits), a (last, nameless) record of length byte 1, no end marker. An edited
       // roster is written whole.
-      {SyntheticRom().poke(bruinsF + 1, {0x7F}).playerNumbers("Bruins", {0x1A}),
-       name2("J!"),
-       name2("Jo"),
-       {}},
-      {SyntheticRom().playerNameBytes("Bruins", 23, {}).recordLengthByte("Bruins", 23, 1),
-       name2("J!"),
-       name2("Jo"),
-       {}},
-      {SyntheticRom().poke(bruinsEnd, {0x55, 0x66}), name2("J!"), name2("Jo"), {}},
+      {SyntheticRom().poke(bruinsF + 1, {0x7F}).playerNumbers("Bruins", {0x1A}), name2("J!"), name2("Jo"),
+       anyChange},
+      {SyntheticRom().playerNameBytes("Bruins", 23, {}).recordLengthByte("Bruins", 23, 1), name2("J!"),
+       name2("Jo"), anyChange},
+      {SyntheticRom().poke(bruinsEnd, {0x55, 0x66}), name2("J!"), name2("Jo"), anyChange},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
@@ -367,9 +339,9 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
     const SaveRun unedited = save(f);
     EXPECT_EQ(unedited.result.outcome, SaveOutcome::Saved) << unedited.messages[0];
     EXPECT_TRUE(unedited.changed.empty());
-    refused(f);
+    refused(f.input);
     EXPECT_EQ(save(f).result.outcome, SaveOutcome::InputRefused);
-    accepted(f);
+    accepted(f.input);
     const SaveRun edited = save(f);
     EXPECT_EQ(edited.result.outcome, SaveOutcome::Saved);
     EXPECT_FALSE(edited.changed.empty());
@@ -388,9 +360,9 @@ TEST(SavePipeline, UneditedDataTheWindowCannotShowGoesBackByteForByte) {
 // Only the typed letters are written: the third byte keeps what it held, and an empty box writes nothing.
 TEST(SavePipeline, AbbreviationWritesOnlyTheTypedLetters) {
   SaveFixture f = makeSaveFixture("Kings");
-  for (const auto& [text, field] : {std::pair<std::string, std::string>{"x_", std::string("X\0K", 3)},
-                                    {"", std::string("X\0K", 3)},
-                                    {"la", "LAK"}}) {
+  const std::string kept("X\0K", 3);
+  for (const auto& [text, field] :
+       {std::pair<std::string, std::string>{"x_", kept}, {"", kept}, {"la", "LAK"}}) {
     f.input.abbrevText = text;
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
     EXPECT_EQ(bytesAt(f, f.row->abbrevOffset, 3), field) << text;

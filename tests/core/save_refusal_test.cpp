@@ -15,7 +15,6 @@ namespace quarven::save {
 namespace {
 
 using testing::SaveFixture;
-using Edit = std::function<void(SaveInput&)>;
 
 using Check = std::tuple<const char*, std::function<void(SaveFixture&)>, std::string>;
 
@@ -101,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(EachCheck, SaveRefusal, ::testing::ValuesIn(kChecks),
 // box l modulo its box count, so that every position is named too.
 TEST(SaveRefusal, NamesEveryLineAndEveryUniformPart) {
   const SaveFixture loaded = testing::makeSaveFixture("Mighty Ducks");
-  const auto problem = [&](const Edit& edit) {
+  const auto problem = [&](const auto& edit) {
     SaveInput input = loaded.input;
     edit(input);
     return prepareSave(loaded.team, input, colours::editthecolor(input.sampleColours)).problem;

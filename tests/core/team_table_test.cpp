@@ -10,8 +10,7 @@
 namespace quarven {
 namespace {
 
-// Lookups are exact. The totals are the game's: a slipped roster size, budget or place in any row
-// shows in them.
+// A slipped roster size, budget or place in any row shows in the totals.
 TEST(TeamTable, LookupsAreExactAndTheTotalsAreTheGames) {
   std::uint64_t players = 0, budget = 0, letters = 0, places = 0;
   for (const TeamRow& row : teamTable()) {

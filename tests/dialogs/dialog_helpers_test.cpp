@@ -53,7 +53,6 @@ TEST(ReadChoice, DriveLetterAndPosixPathsOneOrSeveralNames) {
   const std::tuple<QString, QString, QStringList> cases[] = {
       {"C:\\rom.smc", "C:\\", {"C:\\rom.smc"}},  // a drive root keeps its backslash
       {"C:\\roms\\rom.smc", "C:\\roms", {"C:\\roms\\rom.smc"}},
-      {"/roms/rom.smc", "/roms", {"/roms/rom.smc"}},
       {"/rom.smc", "/", {"/rom.smc"}},
       {"/r/rom.smc", "/r", {"/r/rom.smc"}},  // no drive letter, no drive rule
       {"C:\\|a.smc|b.smc", "C:\\", {"C:\\a.smc", "C:\\b.smc"}},

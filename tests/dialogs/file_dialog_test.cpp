@@ -1,5 +1,4 @@
-// The real file dialog, set up as the editor does or with the class's other settings, and driven
-// like a user would.
+// The real file dialog, set up as the editor does or otherwise, and driven as a user would.
 
 #include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,3 @@
-// The splash window leads to the main window.
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
