@@ -228,11 +228,12 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
     setAllLineBoxes(f, f.input.numberTexts[1]);
     const auto before = f.rom.bytes();
     bool openAtMessage = true;
-    const SaveRun run = save(f, [&](MemoryOpener& opener, RecordingMessenger& m) {
-      opener.failingWrite = failing;
-      opener.laterWritesFail = laterFail;
-      m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
-    });
+    const SaveRun run =
+        save(f, [&, failing = failing, laterFail = laterFail](MemoryOpener& opener, RecordingMessenger& m) {
+          opener.failingWrite = failing;
+          opener.laterWritesFail = laterFail;
+          m.onShow = [&](const UserMessage&) { openAtMessage = opener.isOpen; };
+        });
     EXPECT_EQ(std::tuple(run.result.outcome, run.result.imageRestored),
               std::tuple(SaveOutcome::WriteFailed, !laterFail));
     ASSERT_EQ(run.messages.size(), 1u);

@@ -48,12 +48,13 @@ TEST(UnopenableFile, EveryOperationTakesItsFailurePathWithoutWaiting) {
   };  // path, reason
   for (const auto& [path, reason] : cases) {
     SCOPED_TRACE(path);
-    EXPECT_EQ(withinTimeLimit([&] { return Strings{checkRomFile(path) ? "read" : ""}; }, path), Strings{""});
+    EXPECT_EQ(withinTimeLimit([&, path = path] { return Strings{checkRomFile(path) ? "read" : ""}; }, path),
+              Strings{""});
 
     SelectedTeam before;
     before.teamname[0] = "KEEP";
     const Strings load = withinTimeLimit(
-        [&] {
+        [&, path = path] {
           FileRomOpener opener(path);
           const TeamLoadResult r = loadTeam(opener, "Canucks", before);
           EXPECT_EQ(r.state, before);
@@ -64,7 +65,7 @@ TEST(UnopenableFile, EveryOperationTakesItsFailurePathWithoutWaiting) {
                             "), so VANCOUVER CANUCKS was not loaded."});
 
     const Strings saved = withinTimeLimit(
-        [&] {
+        [&, path = path] {
           SaveFixture f = makeSaveFixture("Capitals");
           FileRomOpener opener(path);
           RecordingMessenger messages;
