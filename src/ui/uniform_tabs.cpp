@@ -152,8 +152,7 @@ void UniformTabs::Label11_Click(int index) {
 }
 
 bool UniformTabs::recoloured(int slot) const {
-  return slot >= 0 && slot < static_cast<int>(recoloured_.size()) &&
-         recoloured_[static_cast<std::size_t>(slot)];
+  return slot >= 0 && slot < kSlotCount && recoloured_[static_cast<std::size_t>(slot)];
 }
 
 void UniformTabs::Label11_MouseMove(int index) {

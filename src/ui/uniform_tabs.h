@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "colours/uniform_figure_data.h"
+#include "rom/colour_slots.h"
 
 namespace quarven::ui {
 
@@ -71,7 +72,7 @@ class UniformTabs : public QTabWidget {
   const Page* pageOf(Side side) const;
 
   std::array<Page, 2> pages_;
-  std::array<bool, 2 * colours::kPartCount> recoloured_{};
+  ColourSlots<bool> recoloured_{};
 };
 
 }  // namespace quarven::ui
