@@ -20,8 +20,8 @@ class WriteJournal : public RomImage {
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override;
   bool reserve(std::uint32_t offset, std::size_t count) override { return image_.reserve(offset, count); }
 
-  // Writes the kept bytes back, the latest write first, and forgets them. True when every one was
-  // written back (also when nothing was written).
+  // Writes the kept bytes back, the latest write first, and forgets them. True when every range
+  // holds its kept bytes again (also when nothing was written).
   bool restore();
 
  private:
