@@ -21,8 +21,8 @@ TEST(HexProcedures, ChangeletterAndFixhex) {
 // Only the last eight characters count; anything that is not hex gives 0.
 TEST(HexProcedures, ConvertHexReadsTheLastEightCharacters) {
   const std::pair<std::string_view, std::uint32_t> cases[] = {
-      {"&hff", 255}, {"", 0},        {"&H", 0}, {"123456789", 0x23456789}, {"xx12345678", 0x12345678},
-      {"-1", 0},     {"1234567g", 0}};
+      {"&hff", 255}, {"", 0},         {"&H", 0},     {"123456789", 0x23456789}, {"xx12345678", 0x12345678},
+      {"-1", 0},     {"1234567g", 0}, {"&H&HFF", 0}, {"\303\2511", 0}};  // the last: "é1"
   for (const auto& [text, value] : cases) EXPECT_EQ(ConvertHex(text), value) << "[" << text << "]";
 }
 

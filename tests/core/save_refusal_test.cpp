@@ -67,6 +67,7 @@ const Check kChecks[] = {
     {"AbbreviationChangeOff", [](auto& f) { f.input.abbrevChangeOn = false, f.input.abbrevText = "a-b-c"; },
      ""},
     {"TeamNameOfOneSpace", [](auto& f) { f.input.teamNameText = " "; }, ""},
+    {"TeamNameOf20Characters", [](auto& f) { f.input.teamNameText = std::string(20, 'z'); }, ""},
     {"HiddenRowsUnchecked", [](auto& f) { f.input.nameTexts[18] = "9999", f.input.numberTexts[24] = "xyz"; },
      ""},
 };

@@ -44,23 +44,33 @@ TEST(SwatchData, BothTabsListTheSameColoursAndToolTipsAreHexWithoutLeadingZeros)
   for (const auto& [colour, text] : tips) EXPECT_EQ(swatchToolTipText(colour), text) << colour;
 }
 
-// Every place the two tabs lay out and every selector's texts, folded into one number: a slipped
-// coordinate, a swapped swatch or a changed caption in the tables shows here. It changes with the form only.
-TEST(SwatchData, TheTabsLayoutIsTheFormsOwn) {
-  std::uint64_t digest = 0;
-  const auto add = [&](int value) { digest = digest * 1000003 + static_cast<std::uint64_t>(value + 1); };
-  const auto place = [&](std::optional<TwipsRect> r) {
-    for (int value : {r->left, r->top, r->width, r->height}) add(value);
-  };
-  for (int k = 0; k < kPartCount; ++k) {
-    place(selectorPlace(Side::Home, k)), place(selectorPlace(Side::Away, k));
-    for (const char* text : {partSlot(k)->code, partSlot(k)->toolTip})
-      for (; *text; ++text) add(*text);
+// Rows of the form's tables: selector places, swatch places on both grids and swatch colours.
+TEST(SwatchData, SelectorsSwatchesAndColoursStandWhereTheFormPutsThem) {
+  // Part, tab, place; element 2 is wider on the AWAY tab.
+  const std::tuple<int, Side, TwipsRect> selectors[] = {{0, Side::Home, {60, 420, 285, 195}},
+                                                        {1, Side::Away, {300, 420, 270, 195}},
+                                                        {2, Side::Home, {540, 420, 330, 195}},
+                                                        {2, Side::Away, {540, 420, 345, 195}},
+                                                        {9, Side::Away, {2640, 420, 330, 195}}};
+  for (const auto& [part, tab, place] : selectors) EXPECT_EQ(selectorPlace(tab, part), place) << part;
+  EXPECT_FALSE(selectorPlace(Side::Home, kPartCount));
+  // Swatch, tab, row, column, left, top: columns 180 twips apart, rows at their own tops on each tab.
+  const std::tuple<int, Side, int, int, int, int> swatches[] = {
+      {0, Side::Home, 0, 5, 960, 615},     {8, Side::Home, 1, 9, 1680, 780},
+      {82, Side::Home, 7, 0, 60, 1860},    {87, Side::Home, 7, 4, 780, 1860},
+      {90, Side::Home, 7, 15, 2760, 1860}, {200, Side::Away, 0, 5, 960, 600},
+      {201, Side::Away, 0, 13, 2400, 600}, {125, Side::Away, 6, 13, 2400, 1665},
+      {207, Side::Away, 7, 0, 60, 1845},   {216, Side::Away, 7, 12, 2220, 1845}};
+  for (const auto& [index, tab, row, column, left, top] : swatches) {
+    EXPECT_EQ(swatchAt(tab, row, column), index);
+    EXPECT_EQ(swatchRect(index), (TwipsRect{left, top, kSwatchSize, kSwatchSize})) << index;
   }
-  for (int i = 0; i < kSwatchIndexCount; ++i) swatchRect(i) ? place(swatchRect(i)) : add(-1);
-  for (int i = 0; i < kFigureBoxCount; ++i) place(figureBox(i)->place);
-  for (const FixedPiece& piece : fixedPieces(Side::Home)) place(piece.place);
-  EXPECT_EQ(digest, 0x9F748ECE8FCBEA64u);
+  const std::map<int, std::uint32_t> listed(swatchColourList().begin(), swatchColourList().end());
+  const std::pair<int, std::uint32_t> colours[] = {
+      {0, 0x000000},   {9, 0x0030B8},   {49, 0x008000},  {61, 0x8E7811},  {64, 0x8E7811},
+      {84, 0x750B33},  {89, 0xF82020},  {92, 0x45969F},  {125, 0x500000}, {149, 0x008000},
+      {161, 0x8E7811}, {192, 0x8E7811}, {200, 0x0028D0}, {214, 0x0048B8}, {217, 0x45969F}};
+  for (const auto& [index, colour] : colours) EXPECT_EQ(listed.at(index), colour) << index;
 }
 
 }  // namespace

@@ -230,6 +230,13 @@ TEST(SignatureCheck, OnlyTheByteAt0x210Counts) {
               std::tuple(std::string(hex), accepted, size > 0x210 ? value : 0, false))
         << size;
   }
+  // Long enough, yet the byte cannot be read: a read failure, not an image without the signature.
+  struct Unreadable : MemoryRom {
+    using MemoryRom::MemoryRom;
+    bool read(std::uint32_t, std::span<std::uint8_t>) override { return false; }
+  } unreadable(std::vector<std::uint8_t>(0x211, 0xAF));
+  const SignatureCheck check = checkSignature(unreadable);
+  EXPECT_EQ(std::tuple(check.accepted, check.readFailed), std::tuple(false, true));
 }
 
 }  // namespace

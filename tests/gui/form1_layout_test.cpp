@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QImage>
+#include <QSet>
 
 #include "editor_fixture.h"
 #include "key_input.h"
@@ -34,6 +36,11 @@ TEST(Form1Layout, FixedSizeWindowWithControlsWhereTheTwipsTablePutsThemAndStartS
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(rinkScene().size(), QSize(543, 614));
+  const QImage rink = rinkScene().toImage().convertToFormat(QImage::Format_RGB32);
+  QSet<QRgb> rinkColours;  // a picture of at most 256 colours
+  for (int y = 0; y < rink.height(); ++y)
+    for (int x = 0; x < rink.width(); ++x) rinkColours.insert(rink.pixel(x, y));
+  EXPECT_LE(rinkColours.size(), 256);
   const QImage save = form.Command1->grab().toImage();  // a flat face inside its raised edge
   EXPECT_EQ(platform::toDisplayColour(save.pixelColor(5, 25)),
             platform::GetSysColor(platform::COLOR_INACTIVEBORDER));

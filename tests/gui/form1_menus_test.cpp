@@ -1,5 +1,5 @@
-// Quit from the File menu (the help box and always on top are in form1_layout_test.cpp, the edit options
-// are followed to the file in save_window_test.cpp).
+// Quit from the File menu and the captions of the two edit options (the help box and always on top are
+// in form1_layout_test.cpp, the edit options are followed to the file in save_window_test.cpp).
 
 #include <QAction>
 #include <QTimer>
@@ -36,6 +36,24 @@ TEST(Form1Options, QuitAsksAndEndsOnlyOnYesTheCloseBoxEndsWithoutAsking) {
   EXPECT_EQ(runAndDo(quit), 0);  // Yes: ends at once
   form.show();
   EXPECT_EQ(runAndDo([&] { form.close(); }), 0);
+  EXPECT_EQ(boxes.calls.size(), 2u);
+}
+
+// Each option's caption names what choosing it does next: at start, then after each of two toggles.
+TEST(Form1Options, EditOptionCaptionsFollowEachToggle) {
+  Form1 form;
+  MessageBoxRecorder boxes;
+  QStringList captions;
+  for (QAction* item : {form.mnuTeamNameChange, form.mnudisAbbrev}) {
+    captions << item->text();
+    for (int flip = 0; flip < 2; ++flip) {
+      item->trigger();
+      captions << item->text();
+    }
+  }
+  EXPECT_EQ(captions, QStringList({"Enable Team Name Change", "Disable Team Name Change",
+                                   "Enable Team Name Change", "Disable Team Abbreviation Change",
+                                   "Enable Team Abbreviation Change", "Disable Team Abbreviation Change"}));
   EXPECT_EQ(boxes.calls.size(), 2u);
 }
 

@@ -13,7 +13,7 @@ using testing::allLineSlots;
 using testing::rowBoxes;
 
 // noshowboxes hides the panel but not the toolbar and keeps texts; showboxes shows it all but the rows.
-// (clearboxes is followed through "Open &Rom" in open_sequence_test.cpp.)
+// (clearboxes is also followed through "Open &Rom" in open_sequence_test.cpp.)
 TEST(Form1Panel, HidingKeepsToolbarAndTextsAndShowingLeavesThePlayerRowsHidden) {
   Form1 form;
   testing::showEditingPanel(form);
@@ -30,8 +30,31 @@ TEST(Form1Panel, HidingKeepsToolbarAndTextsAndShowingLeavesThePlayerRowsHidden) 
         << c->metaObject()->className();
 }
 
+// clearboxes empties all 25 rows (hidden ones too), the line slots and the abbreviation; the team
+// name, the banner and the line names stay.
+TEST(Form1Panel, ClearEmptiesRowsSlotsAndAbbreviationOnly) {
+  Form1 form;
+  for (TextBox* box : rowBoxes(form)) box->showText(QStringLiteral("9"));
+  for (TextBox* box : allLineSlots(form)) box->showText(QStringLiteral("7"));
+  form.Text12->showText(QStringLiteral("BOS"));
+  form.Text10->showText(QStringLiteral("Bruins"));
+  form.Label4->setText(QStringLiteral("BOSTON BRUINS"));
+  QStringList lineNames;
+  for (const TextBox* name : form.Text11) lineNames << name->text();
+  form.clearboxes();
+  QString left = form.Text12->text();
+  for (TextBox* box : rowBoxes(form)) left += box->text();
+  for (TextBox* box : allLineSlots(form)) left += box->text();
+  EXPECT_EQ(left, "");
+  EXPECT_EQ(form.Text10->text() + "|" + form.Label4->text(), "Bruins|BOSTON BRUINS");
+  QStringList namesAfter;
+  for (const TextBox* name : form.Text11) namesAfter << name->text();
+  EXPECT_EQ(namesAfter, lineNames);
+  EXPECT_EQ(lineNames.first(), "SCORING 1");
+}
+
 // Focus coming from another control selects the whole text of a typing box, so typing replaces it;
-// line names select nothing.
+// line names and handler indexes outside the sets select nothing.
 TEST(Form1Panel, TypingBoxesSelectTheirWholeTextOnFocus) {
   Form1 form;
   form.Text10->setEnabled(true);
@@ -53,6 +76,12 @@ TEST(Form1Panel, TypingBoxesSelectTheirWholeTextOnFocus) {
   EXPECT_EQ(form.Text0[4]->text(), QStringLiteral("8"));
   focus(form.Text11[2]);
   EXPECT_FALSE(form.Text11[2]->hasSelectedText());
+  for (TextBox* box : form.findChildren<TextBox*>()) box->showText(QStringLiteral("42"));
+  form.Text8_GotFocus(4);  // Text8 has boxes 0..3: indexes outside a set select nothing
+  form.Text0_GotFocus(-1);
+  form.Text1_GotFocus(25);
+  for (const TextBox* box : form.findChildren<TextBox*>())
+    EXPECT_FALSE(box->hasSelectedText()) << box->objectName().toStdString();
 }
 
 TEST(TextBox, TypingAndPastingStopAtTheLimitProgramTextIsKeptWhole) {
@@ -78,6 +107,8 @@ TEST(TextBox, TypingAndPastingStopAtTheLimitProgramTextIsKeptWhole) {
   box.showText(QStringLiteral("LAK"));  // longer than the limit: deleting still works
   box.end(false);
   testing::pressKey(&box, Qt::Key_Backspace);
+  EXPECT_EQ(box.text(), QStringLiteral("LA"));
+  box.setTypingLimit(1);  // a new limit does not cut either
   EXPECT_EQ(box.text(), QStringLiteral("LA"));
   box.setTypingLimit(3);
   box.showText(QStringLiteral("A"));

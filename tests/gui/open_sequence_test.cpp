@@ -153,5 +153,23 @@ TEST_F(OpenSequence, PanelMadeAfterTheOpenDialogIsTheSameAsOneMadeWithTheWindow)
   EXPECT_EQ(later.Label4->text(), "LOS ANGELES KINGS");
 }
 
+// A file the system reports as long enough whose byte cannot be read takes the failure path, at
+// start-up and from the menu: a read error is not a wrong signature.
+TEST_F(OpenSequence, AFileThatCannotBeReadIsNotARejection) {
+  const QString unreadable = QStringLiteral("/sys/devices/system/cpu/online");  // 4096 bytes by its size
+  if (QFileInfo(unreadable).size() <= 0x210) GTEST_SKIP() << "no such file on this machine";
+  ui::Form1 fresh;
+  answerOpenWith(unreadable);
+  fresh.Form_Load();
+  EXPECT_EQ(boxes.texts(), std::vector<QString>{kSelectARom});
+  EXPECT_TRUE(fresh.rompath.isEmpty());
+  boxes.calls.clear();
+  startWith();
+  answerOpenWith(unreadable);
+  form.mnuOpen_Click();
+  EXPECT_EQ(boxes.texts(), std::vector<QString>{kSelectARom});
+  EXPECT_NE(form.rompath, unreadable);
+}
+
 }  // namespace
 }  // namespace quarven::testing

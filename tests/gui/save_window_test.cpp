@@ -66,7 +66,8 @@ TEST_F(SaveWindow, EditOptionsFromTheMenuDecideWhetherTeamNameAndAbbreviationAre
 // After a 24-player team, the Ducks (18 players) show a colour without a key in the earlier team's
 // colour and a slot pointing at row 20 as that row's number, which is also a Ducks number. A refused
 // save leaves the file as it was; left alone, both go back unchanged; retyped and recoloured, they are
-// written as the window shows them; an edited name and number come back on the next load.
+// written as the window shows them; an edited name and number and an AWAY recolour come back on the
+// next load.
 TEST_F(SaveWindow, RefusedUntouchedAndEditedSaves) {
   SyntheticRom rom;
   std::vector<std::uint8_t> bruinsNumbers;
@@ -113,11 +114,19 @@ TEST_F(SaveWindow, RefusedUntouchedAndEditedSaves) {
   form.Text0[1]->showText(QStringLiteral("99"));
   for (ui::TextBox* box : allLineSlots(form))
     if (box->text() == oldNumber) box->showText(QStringLiteral("99"));
+  form.SSTab1->setCurrentIndex(1);
+  form.SSTab1->Label12_Click(1);    // AWAY pants
+  form.SSTab1->Label11_Click(179);  // swatch 0000E0, word 0x001C
   form.Command1->click();
+  const std::uint32_t away = layout::awayPalette(0);
+  EXPECT_EQ(fileBytes().mid(away + 6, 2), QByteArray("\x1C\0", 2));
   pressTeam(QStringLiteral("Bruins"));
   pressTeam(QStringLiteral("Mighty Ducks"));
   EXPECT_EQ(QStringList({form.Text1[0]->text(), form.Text0[1]->text(), form.Text3[4]->text()}),
             QStringList({"Neely O'Connor", "99", "A5"}));
+  // AWAY pants and HOME sleeves as painted.
+  EXPECT_EQ(std::pair(form.SSTab1->sampleColour(11), form.SSTab1->sampleColour(0)),
+            std::pair(0x0000E0u, 0x0000E0u));
   const std::vector<QString> texts = boxes.texts();  // the refusal, three saves; the loads said nothing
   EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()), std::vector<QString>(3, kSaved));
 }

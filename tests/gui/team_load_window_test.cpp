@@ -2,6 +2,7 @@
 // core's team load tests' business), what a load leaves from the one before, and damaged images.
 
 #include "colours/colour_key_table.h"
+#include "colours/uniform_figure_data.h"
 #include "editor_fixture.h"
 #include "key_input.h"
 #include "rom/team_table.h"
@@ -32,9 +33,26 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHoldsAndKeepWhatALoadDoesNotSet) 
   EXPECT_EQ(form.SSTab1->swatch(9)->backColour(), 0x000080u) << "before any load";
   pressTeam(QStringLiteral("Bruins"));
   EXPECT_EQ(form.SSTab1->swatch(9)->backColour(), 0x0030B8u);
-  sendMouse(form.SSTab1->swatch(90), QEvent::MouseMove, QPointF(2, 2));  // no colour in the list
-  EXPECT_EQ(form.SSTab1->swatch(90)->toolTip(), "80");
+  // Swatches of both grids show their colour in their tooltip; the first four are not in the list.
+  const std::tuple<int, std::uint32_t, QString> swatches[] = {{90, 0x000080, "80"},
+                                                              {91, 0x000080, "80"},
+                                                              {215, 0x000080, "80"},
+                                                              {216, 0x000080, "80"},
+                                                              {200, 0x0028D0, "28D0"}};
+  for (const auto& [index, colour, tip] : swatches) {
+    ui::UniformCell* swatch = form.SSTab1->swatch(index);
+    sendMouse(swatch, QEvent::MouseMove, QPointF(2, 2));
+    EXPECT_EQ(std::pair(swatch->backColour(), swatch->toolTip()), std::pair(colour, tip)) << index;
+  }
   EXPECT_EQ(form.SSTab1->sampleColour(0) | form.SSTab1->sampleColour(19), 0u);
+  // With no tab switched, a swatch click recolours the AWAY sleeves; the kept colours stay.
+  const std::uint32_t homeSleeves = form.SSTab1->sampleColour(0);
+  const std::uint32_t keptAwaySleeves = form.awaydisplaycolor[0];
+  click(form.SSTab1->swatch(200));  // 0028D0
+  for (int box : colours::partGroup(colours::Side::Away, 0))
+    EXPECT_EQ(form.SSTab1->boxColour(box), 0x0028D0u);
+  EXPECT_EQ(form.SSTab1->sampleColour(0), homeSleeves);
+  EXPECT_EQ(form.awaydisplaycolor[0], keptAwaySleeves);
   for (const char* key : {"Kings", ducks}) {
     SCOPED_TRACE(key);
     const TeamRow& row = *findTeamByKey(key);
@@ -54,11 +72,19 @@ TEST_F(TeamLoadWindow, ControlsShowWhatTheImageHoldsAndKeepWhatALoadDoesNotSet) 
                 qs(p.name) + "|" + hex(p.number) + "|" + hex(p.carried[0]))
           << "row " << i;
     }
-    const auto lineBoxes = form.lineSlots(5);  // box 0 of a line is its last entry byte
-    for (std::size_t box = 0; box < lineBoxes.size(); ++box)
-      EXPECT_EQ(lineBoxes[box]->text(), hex(t.players[t.lines[5][3 - box] - 1u].number));
-    EXPECT_EQ(form.SSTab1->sampleColour(9), keyColour(t.home[9]));
-    EXPECT_EQ(form.SSTab1->sampleColour(10), keyColour(t.away[0]));
+    for (int line = 0; line < ui::Form1::kLines; ++line) {  // box 0 of a line is its last entry byte
+      const auto lineBoxes = form.lineSlots(line);
+      for (std::size_t box = 0; box < lineBoxes.size(); ++box) {
+        // The Ducks' two slots pointing past the roster are followed below.
+        if (std::string_view(key) == ducks && line == 6 && box < 2) continue;
+        EXPECT_EQ(lineBoxes[box]->text(),
+                  hex(t.players[t.lines[line][lineBoxes.size() - box - 1] - 1u].number))
+            << "line " << line << ", box " << box;
+      }
+    }
+    for (int slot = 0; slot < 20; ++slot)
+      EXPECT_EQ(form.SSTab1->sampleColour(slot), keyColour(slot < 10 ? t.home[slot] : t.away[slot - 10]))
+          << slot;
     form.grab();  // the boxes lay their texts out as shown; long names show from their first letter
     for (ui::TextBox* box : form.findChildren<ui::TextBox*>()) {
       if (!box->isVisible() || !box->alignment().testFlag(Qt::AlignLeft)) continue;
@@ -104,6 +130,11 @@ TEST_F(TeamLoadWindow, DamagedImages) {
       EXPECT_EQ(form.Label4->text() + "|" + form.Text1[3]->text() + "|" + form.Text12->text(),
                 "LOS ANGELES KINGS||LAK");  // rows from the unreadable one on are empty
       EXPECT_FALSE(form.selectedTeam.recordsReadable);
+      for (int i = 3; i < findTeamByKey("Kings")->playerCount; ++i) {  // shown, and empty to the last row
+        EXPECT_TRUE(form.Text0[i]->isVisible() && form.Text1[i]->isVisible() && form.Text2[i]->isVisible())
+            << i;
+        EXPECT_EQ(form.Text0[i]->text() + form.Text1[i]->text() + form.Text2[i]->text(), "") << i;
+      }
     }
     boxes.calls.clear();
   }

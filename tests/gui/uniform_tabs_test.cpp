@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QImage>
 #include <algorithm>
+#include <functional>
+#include <set>
 
 #include "key_input.h"
 #include "platform/system_colours.h"
@@ -35,8 +37,32 @@ class UniformTabsTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  // The figure boxes whose colour `action` changes.
+  std::set<int> changedBoxesAfter(const std::function<void()>& action) {
+    std::vector<std::uint32_t> before;
+    for (int i = 0; i < colours::kFigureBoxCount; ++i) before.push_back(tabs.boxColour(i));
+    action();
+    std::set<int> changed;
+    for (int i = 0; i < colours::kFigureBoxCount; ++i)
+      if (before[std::size_t(i)] != tabs.boxColour(i)) changed.insert(i);
+    return changed;
+  }
+
   UniformTabs tabs;
 };
+
+// Painting a group changes exactly its own boxes, never a box of another group or of the other figure.
+TEST_F(UniformTabsTest, PaintingAGroupChangesExactlyThatGroupsBoxes) {
+  for (Side side : kSides)
+    for (int k = 0; k < kPartCount; ++k) {
+      const std::uint32_t colour = 0xAB0000u + 16u * int(side) + k;
+      const auto group = colours::partGroup(side, k);
+      EXPECT_EQ(changedBoxesAfter([&] { tabs.paintPartGroup(side, k, colour); }),
+                std::set<int>(group.begin(), group.end()))
+          << "side " << int(side) << " part " << k;
+      EXPECT_EQ(tabs.sampleColour(side == Side::Away ? 10 + k : k), colour);
+    }
+}
 
 // What is drawn: each box in its colour (later boxes over earlier ones), unpainted boxes, fixed pieces.
 TEST_F(UniformTabsTest, FiguresShowGroupColoursAndKeepFacesAndPieces) {
@@ -69,6 +95,15 @@ TEST_F(UniformTabsTest, SelectionPerTabAndSwatchClick) {
   tabs.setCurrentIndex(0);
   tabs.Label8_Click(2);
   tabs.Label8_Click(2);  // again: still the only red one
+  const std::set<int> changedByBadIndexes = changedBoxesAfter([&] {
+    for (int bad : {-1, kPartCount}) {
+      tabs.Label8_Click(bad);
+      tabs.Label12_Click(bad);
+      tabs.paintPartGroup(Side(bad & 1), bad, 1);
+    }
+    for (int bad : {-1, 93, 124, 218}) tabs.Label11_Click(bad);
+  });
+  EXPECT_TRUE(changedByBadIndexes.empty()) << "indexes outside the sets change nothing";
   for (int k = 0; k < kPartCount; ++k)
     EXPECT_EQ(tabs.selector(Side::Home, k)->textColour(), k == 2 ? 0x0000FFu : 0xFFFFFFu) << k;
   EXPECT_EQ(tabs.selectedPart(Side::Home), 2);
@@ -89,6 +124,10 @@ TEST_F(UniformTabsTest, ControlsStandAtTheirTwipsPlacesAlsoWhenShownLate) {
   };
   EXPECT_EQ(tabs.size(), QSize(201, 141));
   EXPECT_EQ(inside(tabs.swatch(200), &tabs), QRect(64, 40, 13, 13));
+  tabs.setCurrentIndex(0);  // the HOME grid's rows stand 15 twips lower; the AWAY grid is hidden
+  QApplication::processEvents();
+  EXPECT_EQ(inside(tabs.swatch(82), &tabs), QRect(4, 124, 13, 13));  // row 7, column 0
+  EXPECT_FALSE(tabs.swatch(200)->isVisible());
   QWidget window;
   auto* late = new UniformTabs(&window);
   late->hide();
