@@ -82,6 +82,12 @@ bool EditorSession::waitUntilActive(xcb_window_t window) {
   return waitFor([&] { return windows->active() == window; });
 }
 
+bool EditorSession::stackedAbove(xcb_window_t upper, xcb_window_t lower) const {
+  const auto order = windows->stacking();
+  const auto up = std::ranges::find(order, upper), low = std::ranges::find(order, lower);
+  return up != order.end() && low != order.end() && up > low;
+}
+
 // The file-name box has the focus; a Return may first take the name the box offers to complete,
 // so it is pressed until the dialog closes.
 bool EditorSession::answerOpenDialog() {

@@ -57,6 +57,8 @@ class EditorSession : public ::testing::Test {
   // The share of a control's pixels, a border's width in from its edge, that show the colour.
   double share(const TwipsRect& control, Rgb colour) const;
   bool waitUntilActive(xcb_window_t window);
+  // Whether the window manager keeps one window above the other.
+  bool stackedAbove(xcb_window_t upper, xcb_window_t lower) const;
 
   TempRomFile rom{SyntheticRom()};
   std::unique_ptr<XSession> session;

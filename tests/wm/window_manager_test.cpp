@@ -72,7 +72,7 @@ TEST_F(WindowManager, TeamLoadAfterOpenRomAndAlwaysOnTopPaintsBannerAndCaptions)
     EXPECT_GT(share(control, kNavy), 0.5) << control.name << " is not painted";
 }
 
-TEST_F(WindowManager, OpenDialogAfterAlwaysOnTopIsCentredOverTheWindowAndAboveIt) {
+TEST_F(WindowManager, OpenDialogAndMessageAfterAlwaysOnTopAreOwnedByTheWindowAndAboveIt) {
   ASSERT_TRUE(pressUntil("ctrl+t", [&] { return windows->hasState(mainWindow(), kAbove); }));
   press({"ctrl+r"});
   std::optional<xcb_window_t> dialog;
@@ -85,10 +85,13 @@ TEST_F(WindowManager, OpenDialogAfterAlwaysOnTopIsCentredOverTheWindowAndAboveIt
   const Rect r = windows->frameRect(owner), w = windows->frameRect(*dialog);
   EXPECT_NEAR(w.x, r.x + (r.width - w.width) / 2, 1) << w << " over " << r;
   EXPECT_NEAR(w.y, r.y + (r.height - w.height) / 2, 1) << w << " over " << r;
-  const auto order = windows->stacking();
-  EXPECT_GT(std::ranges::find(order, *dialog) - order.begin(),
-            std::ranges::find(order, owner) - order.begin())
-      << "the dialog is below the window";
+  EXPECT_TRUE(stackedAbove(*dialog, owner)) << "the dialog is below the window";
+
+  press({"Escape"});  // no file chosen: the editor says so in a message box of its own
+  std::optional<xcb_window_t> message;
+  ASSERT_TRUE(waitFor([&] { return (message = ownedWindow(kEditorTitle)).has_value(); }));
+  EXPECT_EQ(windows->transientFor(*message), owner);
+  EXPECT_TRUE(stackedAbove(*message, owner)) << "the message is below the window";
 }
 
 TEST_F(WindowManager, ReturnOnFocusedSaveSaves) {
