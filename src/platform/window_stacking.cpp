@@ -1,6 +1,7 @@
 #include "platform/window_stacking.h"
 
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/x11_client.h"
 
@@ -10,7 +11,9 @@ namespace quarven::platform {
 bool askKeepAbove(HWND window, bool above) {
   xcb_connection_t* c = x11::connection();
   if (!c || !window || !window->isWindow() || !window->isVisible() || !window->windowHandle()) return false;
-  const auto xid = xcb_window_t(window->winId());
+  // The native window as it is now: shown again after a hide, a window whose stay-on-top flag
+  // changed gets a new one, which the widget's own id does not follow.
+  const auto xid = xcb_window_t(window->windowHandle()->winId());
   const xcb_window_t root = x11::rootOf(c, xid);
   const xcb_atom_t state = x11::knownAtom(c, "_NET_WM_STATE");
   const xcb_atom_t keepAbove = x11::knownAtom(c, "_NET_WM_STATE_ABOVE");
