@@ -8,8 +8,11 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
+
+#include "platform/window_stacking.h"
 
 namespace quarven::platform {
 
@@ -37,24 +40,35 @@ QSize frameExtra(QWidget* w) {
   const QRect frame = w->frameGeometry();
   return {frame.width() - w->width(), frame.height() - w->height()};
 }
+
+// Puts a top-level window into the top-most band or takes it out, keeping its place and size.
+void setTopMost(QWidget* window, bool top) {
+  const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, top);
+  if (askKeepAbove(window, top)) {
+    // The window manager re-orders the window it has. Qt learns the state without re-creating
+    // the window, so that a later show keeps it (Qt may pass the same request on; asked twice,
+    // the manager does it once).
+    window->overrideWindowFlags(flags);
+    if (QWindow* native = window->windowHandle()) native->setFlags(flags);
+    return;
+  }
+  if (window->windowFlags() == flags) return;
+  // Changing the flag re-creates the native window: keep its place, size and visibility.
+  const QPoint pos = window->pos();
+  const QSize size = window->size();
+  const bool visible = window->isVisible();
+  window->setWindowFlags(flags);
+  window->move(pos);
+  window->resize(size);
+  if (visible) window->show();
+}
 }  // namespace
 
 bool SetWindowPos(HWND hwnd, std::intptr_t insertAfter, int x, int y, int cx, int cy, unsigned flags) {
   if (!hwnd || isDesktop(hwnd)) return false;
   if (!(flags & SWP_NOZORDER) && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) &&
-      hwnd->isWindow()) {
-    const bool top = insertAfter == HWND_TOPMOST;
-    if (hwnd->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top) {
-      // Changing the flag re-creates the native window: keep its place, size and visibility.
-      const QPoint pos = hwnd->pos();
-      const QSize size = hwnd->size();
-      const bool visible = hwnd->isVisible();
-      hwnd->setWindowFlag(Qt::WindowStaysOnTopHint, top);
-      hwnd->move(pos);
-      hwnd->resize(size);
-      if (visible) hwnd->show();
-    }
-  }
+      hwnd->isWindow())
+    setTopMost(hwnd, insertAfter == HWND_TOPMOST);
   if (!(flags & SWP_NOSIZE)) {
     if (hwnd->isWindow()) {
       const QSize extra = frameExtra(hwnd);

@@ -9,6 +9,7 @@
 
 #include "dialogs/cls_on_top.h"
 #include "platform/system_colours.h"
+#include "platform/window_frame.h"
 #include "ui/artwork.h"
 #include "ui/client_area.h"
 #include "ui/control_style.h"
@@ -27,7 +28,9 @@ Form1::Form1(PanelBuild panelBuild) {
   if (panelBuild == PanelBuild::WithWindow) buildPanel();
   setOuterWidth(kOuterWidth);
 
-  // Centred on the screen.
+  // Centred on the screen by its frame, which a window manager adds only when it shows the window
+  // and tells beforehand when asked.
+  platform::learnFrameBeforeShowing(this);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

@@ -1,8 +1,10 @@
 #include "ui/picture_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "platform/system_colours.h"
+#include "ui/focus_rectangle.h"
 
 namespace quarven::ui {
 
@@ -18,15 +20,6 @@ void drawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QC
   painter.setPen(bottomRight);
   painter.drawLine(r.bottomLeft(), r.bottomRight());
   painter.drawLine(r.topRight(), r.bottomRight());
-}
-
-// The desktop's focus rectangle: every other pixel of a one-pixel frame.
-void drawFocusRectangle(QPainter& painter, const QRect& r) {
-  const QBrush dots(Qt::black, Qt::Dense4Pattern);
-  painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), dots);
-  painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dots);
-  painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), dots);
-  painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), dots);
 }
 }  // namespace
 
@@ -52,6 +45,15 @@ void PictureButton::paintEvent(QPaintEvent*) {
   if (pressed) place.translate(1, 1);
   painter.drawPixmap(place.topLeft(), picture_);
   if (hasFocus()) drawFocusRectangle(painter, face.adjusted(4, 4, -4, -4));
+}
+
+// Return and keypad Enter press the focused button as Space does. A key held down presses it once;
+// its repeats are no presses.
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+    return QPushButton::keyPressEvent(event);
+  event->accept();
+  if (!event->isAutoRepeat()) click();
 }
 
 }  // namespace quarven::ui

@@ -1,5 +1,6 @@
 #include "ui/team_toolbar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
@@ -54,6 +55,13 @@ void TeamToolbar::makeCurrent(int number) {
     button(other)->setFocusPolicy(other == number ? Qt::TabFocus : Qt::NoFocus);
 }
 
+// A button pressed with the mouse becomes the bar's stop, and takes the focus if the bar has it.
+void TeamToolbar::pressedWithMouse(int number) {
+  const bool barFocused = isAncestorOf(QApplication::focusWidget());
+  makeCurrent(number);
+  if (barFocused) button(number)->setFocus(Qt::MouseFocusReason);
+}
+
 // Left and Right go through the buttons in team order, round from the last to the first; Up and
 // Down go to the button above or below, if there is one.
 int TeamToolbar::arrowTarget(int number, int key) {
@@ -76,6 +84,7 @@ bool TeamToolbar::eventFilter(QObject* watched, QEvent* event) {
   if (found == buttons_.end()) return QWidget::eventFilter(watched, event);
   const int number = static_cast<int>(found - buttons_.begin()) + 1;
   if (event->type() == QEvent::FocusIn && number != current_) makeCurrent(number);
+  if (event->type() == QEvent::MouseButtonPress) pressedWithMouse(number);
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -1,8 +1,9 @@
 #pragma once
 // Toolbar1: one button per team in team-index order, each with its team's icon, the team key as
 // its key and a tooltip. The buttons lie in two rows of 14 inside the bar.
-// The bar is one Tab stop: Tab reaches its current button (the first, or the one focused last),
-// the arrow keys move the focus between its buttons, and Space or Return presses the focused one.
+// The bar is one Tab stop: Tab reaches its current button (the first, or the one focused or
+// pressed with the mouse last), the arrow keys move the focus between its buttons, and Space or
+// Return presses the focused one.
 
 #include <QList>
 #include <QPixmap>
@@ -36,6 +37,7 @@ class TeamToolbar : public QWidget {
  private:
   // Makes a button the bar's Tab stop; the others take no focus from the Tab key.
   void makeCurrent(int number);
+  void pressedWithMouse(int number);
   // The button an arrow key leads to from button `number`, or 0 for a key that is no arrow.
   static int arrowTarget(int number, int key);
 

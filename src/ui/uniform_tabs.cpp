@@ -7,6 +7,7 @@
 
 #include "colours/swatch_data.h"
 #include "ui/control_style.h"
+#include "ui/focus_rectangle.h"
 #include "ui/part_selectors.h"
 #include "ui/swatch_grid.h"
 #include "ui/twips.h"
@@ -22,6 +23,7 @@ constexpr int kTabBarHeight = 300;  // twips
 
 // Two tabs side by side sharing the control's width, 300 twips high. Captions are centred on the
 // whole tab, without the style's inner margins, so the bold captions fit as they do on the desktop.
+// While the control has the focus, the selected tab's caption is framed by a focus rectangle.
 class UniformTabBar : public QTabBar {
  public:
   using QTabBar::QTabBar;
@@ -39,6 +41,10 @@ class UniformTabBar : public QTabBar {
       painter.drawControl(QStyle::CE_TabBarTabShape, option);
       painter.setPen(option.palette.color(QPalette::WindowText));
       painter.drawText(option.rect, Qt::AlignCenter, tabText(i));
+      if (i == currentIndex() && hasFocus()) {
+        const QRect caption = painter.fontMetrics().boundingRect(option.rect, Qt::AlignCenter, tabText(i));
+        drawFocusRectangle(painter, caption.adjusted(-2, -1, 2, 1));
+      }
     }
   }
 };
