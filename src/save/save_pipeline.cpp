@@ -88,11 +88,13 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   }
   const SavePlan& plan = *prepared.plan;
   result.playerletters = playerRecordBytes(plan.players);
-  const bool withinBudget = result.playerletters <= team.playerletterlimit;
   const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
   // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
   // word's high byte, an odd record length, a missing end marker) into the normal form.
   const bool writesRoster = plan.rosterEdited || team.rosterWritten;
+  // The record budget limits what the roster writer lays out: a stored roster that is not written
+  // again (another tool may have laid it out past the budget) holds no other save back.
+  const bool withinBudget = !writesRoster || result.playerletters <= team.playerletterlimit;
 
   std::string reason;
   std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);

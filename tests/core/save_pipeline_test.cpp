@@ -171,6 +171,31 @@ TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
   EXPECT_EQ(bytesAt(f, name13, 6), std::string("Isles\0", 6));
 }
 
+// Records another tool stored one byte over the team's budget stay as they are while the roster is
+// not edited, and hold back no other edit; an edited roster meets the budget as always.
+TEST(SavePipeline, StoredRosterOverBudgetIsCheckedOnlyWhenTheRosterIsWritten) {
+  const TeamRow& row = *findTeamByKey("Sabres");
+  std::vector<std::uint8_t> records;
+  int letters = row.recordBudget + 1 - 10 * row.playerCount;
+  for (int p = 0; p < row.playerCount; ++p, letters -= 27) {
+    const auto n = static_cast<std::size_t>(std::clamp(letters, 0, 27));
+    records.insert(records.end(), {static_cast<std::uint8_t>(n + 2), 0});
+    records.insert(records.end(), n, 'w');
+    records.insert(records.end(), 8, static_cast<std::uint8_t>(p + 1));  // number and carried bytes
+  }
+  records.insert(records.end(), {2, 0});
+  SaveFixture f = makeSaveFixture("Sabres", false, testing::SyntheticRom().poke(row.firstRecord, records));
+  f.input.abbrevText = "ZZ";
+  SaveRun run = save(f);
+  EXPECT_EQ(std::tuple(run.result.outcome, run.messages), std::tuple(SaveOutcome::Saved, Strings{kSaved}));
+  EXPECT_EQ(bytesAt(f, row.abbrevOffset, 2), "ZZ");
+  EXPECT_EQ(bytesAt(f, row.firstRecord, records.size()), std::string(records.begin(), records.end()));
+  f.input.nameTexts[0].back() = 'v';
+  run = save(f);
+  EXPECT_EQ(std::tuple(run.result.outcome, run.messages),
+            std::tuple(SaveOutcome::OverBudget, Strings{"You've used 1 too many letters for player names."}));
+}
+
 // Names of exactly 261 bytes fill the block up to its last byte; one byte more and no name is written.
 TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn) {
   SaveFixture f = makeSaveFixture("Jets", true);
