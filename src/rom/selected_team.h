@@ -33,6 +33,11 @@ struct SelectedTeam {
   // the bytes each was read from, so names the user did not edit go back byte for byte.
   TeamNames teamname;
   TeamNameBytes teamnameBytes;
+  // The selected team's name as the load read it. With team-name change on, the block and pointer
+  // table are written only when the name differs from it, or once a SAVE since the load wrote them
+  // (`teamNamesWritten`): a block the editor did not lay out stays as it is until then.
+  std::vector<std::uint8_t> teamnameLoaded;
+  bool teamNamesWritten = false;
 
   // Per roster row read at load: the name as shown and the bytes it was read from, so a name the
   // user did not edit goes back byte for byte (a byte outside the player-name set shows as hex text,

@@ -111,6 +111,8 @@ void setTeamRow(SelectedTeam& state, const TeamRow& row) {
   state.awaycoloraddress = layout::awayPalette(row.index);
   state.abbrevaddress = row.abbrevOffset;
   state.abbrevLength = row.abbrevLength;
+  state.teamnameLoaded = state.teamnameBytes[static_cast<std::size_t>(row.index)];
+  state.teamNamesWritten = false;
 }
 
 void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& walk,

@@ -13,6 +13,7 @@
 #include "save/save_messages.h"
 #include "save/save_validation.h"
 #include "save/team_name_stage.h"
+#include "save/text_encoding.h"
 #include "save/write_journal.h"
 
 namespace quarven::save {
@@ -88,7 +89,11 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   }
   const SavePlan& plan = *prepared.plan;
   result.playerletters = playerRecordBytes(plan.players);
-  const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
+  // Names are laid out again only for a new name: a block that another tool laid out otherwise
+  // (filler, pointer high bytes, names out of place) stays as it is while the name is as loaded.
+  const bool teamNameEdited = !showsTeamNameBytes(input.teamNameText, team.teamnameLoaded);
+  const bool writesTeamNames =
+      input.teamNameChangeOn && fitsTeamNameBlock(names) && (teamNameEdited || team.teamNamesWritten);
   // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
   // word's high byte, an odd record length, a missing end marker) into the normal form.
   const bool writesRoster = plan.rosterEdited || team.rosterWritten;
@@ -128,9 +133,15 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   } else if (writesTeamNames && !writeTeamNameBlock(rom, names)) {
     return failed();
   }
+  // Written for good once no later write fails (a failed save puts them back where it can).
+  const auto keepWritten = [&](bool roster) {
+    if (writesTeamNames) team.teamNamesWritten = true;
+    if (roster) team.rosterWritten = true;
+  };
 
   if (!withinBudget) {
     messenger.show(overBudgetMessage(result.playerletters - team.playerletterlimit));
+    keepWritten(false);
     file.reset();  // closed once the message has been dismissed
     result.outcome = SaveOutcome::OverBudget;
     return result;
@@ -140,7 +151,7 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
       (writesRoster && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
       !savelinechanges(rom, firstRecord, plan.lineSlots))
     return failed();
-  if (writesRoster) team.rosterWritten = true;
+  keepWritten(writesRoster);
   file.reset();
   messenger.show(kSaved);
   return result;

@@ -217,6 +217,24 @@ TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn)
   EXPECT_EQ(off.team.teamname[19], "Sea Sharks");
 }
 
+// A block laid out otherwise than SAVE lays it out (0xFF filler, a pointer high byte 0x00, a pointer
+// one byte off) stays as it is while the name is as loaded; once a SAVE wrote an edited name, the
+// name typed back as loaded is written too.
+TEST(SavePipeline, TeamNameBlockIsWrittenOnlyForAnEditedName) {
+  testing::SyntheticRom odd;
+  for (int k = 248; k < 261; ++k) odd.nameBlockByte(k, 0xFF);
+  odd.poke(layout::pointerLowByte(5) + 1, {0x00}).poke(layout::pointerLowByte(7), {0x42});
+  SaveFixture f = makeSaveFixture("Bruins", true, odd);
+  EXPECT_TRUE(save(f).changed.empty());
+  f.input.teamNameText = "BEES";
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 7), std::string("BRUINS\0", 7));
+  ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 5), std::string("BEES\0", 5));
+  f.input.teamNameText = "BRUINS";
+  EXPECT_FALSE(save(f).changed.empty());
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 7), std::string("BRUINS\0", 7));
+}
+
 // Name 3 three letters shorter, or eleven longer: name 14 then starts past 0xE1900.
 TEST(SavePipeline, EditedTeamNameMovesLaterNamesAndTheirPointers) {
   for (const std::string text : {"F.a", "Flames of Calgary"}) {
