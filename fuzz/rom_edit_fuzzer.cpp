@@ -45,9 +45,11 @@ save::SaveInput windowAfter(const TeamLoadResult& load, const fuzz::FuzzImage& i
   return input;
 }
 
-// A load without the names given (what follows the last name is kLastNameTail).
+// A load without the names given (what follows the last name is kLastNameTail), and without the
+// bytes it read, which hold the names too.
 constexpr int kLastNameTail = layout::kTeamCount;
 TeamLoadResult withoutNames(TeamLoadResult load, std::initializer_list<int> names) {
+  load.state.onDisk = {};
   for (const int k : names) {
     load.state.teamname[k].clear();
     load.state.teamnameBytes[k].clear();

@@ -53,6 +53,18 @@ std::optional<std::string> readTeamPlaces(RomImage& rom, const TeamRow& row, Tea
   return std::nullopt;
 }
 
+// The bytes read at every place a SAVE of the team may write.
+KnownBytes knownPlaces(const TeamRow& row, const std::vector<std::uint8_t>& names, const TeamBytes& bytes) {
+  KnownBytes known;
+  known.add(layout::kTeamNamePointerOffset, names);
+  known.add(layout::lineTable(row.firstRecord), bytes.lines);
+  known.add(row.firstRecord, bytes.records);
+  known.add(row.abbrevOffset, bytes.abbrev);
+  known.add(layout::homePalette(row.index), bytes.home);
+  known.add(layout::awayPalette(row.index), bytes.away);
+  return known;
+}
+
 TeamLoadResult unchanged(TeamLoadOutcome outcome, const SelectedTeam& state, std::string message) {
   TeamLoadResult result;
   result.outcome = outcome;
@@ -180,6 +192,8 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   TeamLoadResult result;
   result.state = std::move(state);
   setTeamRow(result.state, *row);
+  result.state.onDisk = knownPlaces(*row, names, bytes);
+  result.state.partialSave = false;
   const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
   fillRoster(result, *row, walk, shownNumbers);
   fillLines(result, *row, bytes.lines);

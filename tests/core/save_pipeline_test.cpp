@@ -296,6 +296,78 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
                     "the disk full?). Nothing was saved."});
 }
 
+// After a SAVE that stopped part way and could not put back what it wrote, the next SAVE writes every
+// place of the team in full, without asking about the bytes the failed one touched: the reload shows
+// the window, here the roster or the team name typed back as loaded. The write that fails is the
+// player record block's, or with team-name change on the team-name block's.
+TEST(SavePipeline, SaveAfterOneThatCouldNotBePutBackWritesTheTeamInFull) {
+  for (const bool teamNames : {false, true}) {
+    SCOPED_TRACE(teamNames ? "team name" : "roster");
+    SaveFixture f = makeSaveFixture("Bruins", teamNames);
+    const SaveInput loaded = f.input;
+    (teamNames ? f.input.teamNameText : f.input.nameTexts[0]) = "Changed";
+    const SaveRun failed = save(f, [&](MemoryOpener& opener, RecordingMessenger&) {
+      opener.failingWrite = teamNames ? 20 : 21;
+      opener.laterWritesFail = true;
+    });
+    ASSERT_EQ(std::tuple(failed.result.outcome, failed.result.imageRestored),
+              std::tuple(SaveOutcome::WriteFailed, false));
+    f.input = loaded;
+    EXPECT_EQ(save(f).messages, Strings{kSaved});
+    EXPECT_FALSE(f.team.partialSave);
+    const TeamLoadResult reload = loadTeam(f.rom, "Bruins", {});
+    const SaveInput shown = testing::saveInputFromLoad(reload, teamNames);
+    EXPECT_EQ(reload.outcome, TeamLoadOutcome::Loaded);
+    EXPECT_EQ(std::tie(shown.nameTexts, reload.state.teamname), std::tie(loaded.nameTexts, f.team.teamname));
+  }
+}
+
+// Another program writes into the image between the load and SAVE. SAVE asks before it writes over
+// such a byte: No writes nothing, Yes saves as always, and the next SAVE, over what it wrote, asks
+// no more. Bytes it does
+// not write (palette word 0, an unedited roster, the names with team-name change off) or writes
+// with the value they now hold ask nothing.
+TEST(SavePipeline, ImageChangedOnDiskSinceTheLoadIsOverwrittenOnlyWhenTheUserSaysYes) {
+  const TeamRow& row = *findTeamByKey("Kings");
+  const std::uint32_t home = layout::homePalette(row.index);
+  // Where the other program writes, what, the abbreviation the user types (none: left alone), and
+  // whether SAVE asks.
+  const std::tuple<std::uint32_t, std::string, std::string, bool> cases[] = {
+      {home + layout::slotByte(3) + 1, "\x7F", "", true},
+      {layout::lineSlot(row.firstRecord, 6, 4), "\x09", "", true},
+      {row.abbrevOffset + 2, "Q", "", true},
+      {row.abbrevOffset, "XY", "xy", false},
+      {row.abbrevOffset, "XY", "xz", true},
+      {home, "\x7F", "", false},
+      {row.firstRecord + 2, "Q", "", false},
+      {layout::kTeamNameBlockOffset + 2, "Q", "", false},
+  };
+  for (const auto& [offset, bytes, typed, asks] : cases) {
+    SCOPED_TRACE(std::to_string(offset) + " " + bytes);
+    SaveFixture f = makeSaveFixture("Kings");
+    if (!typed.empty()) f.input.abbrevText = typed;
+    const auto original = f.rom.bytes();
+    std::copy(bytes.begin(), bytes.end(), f.rom.bytes().begin() + offset);
+    const auto changed = f.rom.bytes();
+    SaveRun run = save(f);
+    if (!asks) {
+      EXPECT_EQ(run.messages, Strings{kSaved});
+      continue;
+    }
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0],
+              "The ROM image has changed on disk since this team was loaded: another program has written to "
+              "it. Saving will overwrite those changes. Save anyway?");
+    EXPECT_EQ(std::tuple(run.result.outcome, f.rom.bytes() == changed),
+              std::tuple(SaveOutcome::ChangedOnDisk, true));
+    run = save(f, [](MemoryOpener&, RecordingMessenger& m) { m.answers = {true}; });
+    EXPECT_EQ(std::tuple(run.result.outcome, run.messages.size()), std::tuple(SaveOutcome::Saved, 2u));
+    if (typed.empty()) EXPECT_EQ(f.rom.bytes(), original);
+    f.input.abbrevText = "ab";  // over what the SAVE wrote
+    EXPECT_EQ(save(f).messages, Strings{kSaved});
+  }
+}
+
 TEST(WriteJournal, PutsBackEveryRangeItCan) {
   MemoryRom image(std::vector<std::uint8_t>(4, 0));
   MemoryOpener opener(image);
