@@ -4,7 +4,6 @@
 // edit seeds some of them with the damaged team edited once in every way, or not at all; text
 // seeds are a few teams as their loads left the window, with typical bad edits.
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,21 +32,6 @@ void writeSeed(const std::filesystem::path& folder, const std::string& name,
   std::filesystem::create_directories(folder);
   std::ofstream(folder / name, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Records another tool stored one byte over the team's budget.
-SyntheticRom rosterOverBudget(const char* key) {
-  const TeamRow& row = *findTeamByKey(key);
-  std::vector<std::uint8_t> records;
-  int letters = row.recordBudget + 1 - layout::kRecordOverhead * row.playerCount;
-  for (int p = 0; p < row.playerCount; ++p, letters -= 27) {
-    const auto n = static_cast<std::size_t>(std::clamp(letters, 0, 27));
-    records.insert(records.end(), {static_cast<std::uint8_t>(n + 2), 0});
-    records.insert(records.end(), n, 'w');
-    records.insert(records.end(), 8, static_cast<std::uint8_t>(p + 1));  // number and carried bytes
-  }
-  records.insert(records.end(), {2, 0});
-  return SyntheticRom().poke(row.firstRecord, records);
 }
 
 struct ImageSeed {
@@ -105,7 +89,7 @@ const std::vector<ImageSeed>& imageSeeds() {
        [] { return SyntheticRom().teamNameBytes("Kings", std::vector<std::uint8_t>(18, 'K')); },
        fuzz::kTeamNameChange},
       {"team-names-26", [] { return SyntheticRom().nameBlockByte(12, ' ').nameBlockByte(19, ' '); }},
-      {"roster-over-budget", [] { return rosterOverBudget("Sabres"); }},
+      {"roster-over-budget", [] { return SyntheticRom().recordsOverBudget("Sabres", 1); }},
   };
   return seeds;
 }

@@ -175,21 +175,13 @@ TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
 // not edited, and hold back no other edit; an edited roster meets the budget as always.
 TEST(SavePipeline, StoredRosterOverBudgetIsCheckedOnlyWhenTheRosterIsWritten) {
   const TeamRow& row = *findTeamByKey("Sabres");
-  std::vector<std::uint8_t> records;
-  int letters = row.recordBudget + 1 - 10 * row.playerCount;
-  for (int p = 0; p < row.playerCount; ++p, letters -= 27) {
-    const auto n = static_cast<std::size_t>(std::clamp(letters, 0, 27));
-    records.insert(records.end(), {static_cast<std::uint8_t>(n + 2), 0});
-    records.insert(records.end(), n, 'w');
-    records.insert(records.end(), 8, static_cast<std::uint8_t>(p + 1));  // number and carried bytes
-  }
-  records.insert(records.end(), {2, 0});
-  SaveFixture f = makeSaveFixture("Sabres", false, testing::SyntheticRom().poke(row.firstRecord, records));
+  SaveFixture f = makeSaveFixture("Sabres", false, testing::SyntheticRom().recordsOverBudget("Sabres", 1));
+  const std::string records = bytesAt(f, row.firstRecord, row.recordBudget + 3);
   f.input.abbrevText = "ZZ";
   SaveRun run = save(f);
   EXPECT_EQ(std::tuple(run.result.outcome, run.messages), std::tuple(SaveOutcome::Saved, Strings{kSaved}));
   EXPECT_EQ(bytesAt(f, row.abbrevOffset, 2), "ZZ");
-  EXPECT_EQ(bytesAt(f, row.firstRecord, records.size()), std::string(records.begin(), records.end()));
+  EXPECT_EQ(bytesAt(f, row.firstRecord, records.size()), records);
   f.input.nameTexts[0].back() = 'v';
   run = save(f);
   EXPECT_EQ(std::tuple(run.result.outcome, run.messages),
