@@ -10,8 +10,10 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "rom/rom_layout.h"
 #include "rom/team_load.h"
 #include "rom/team_table.h"
 #include "rom_patch.h"
@@ -67,6 +69,27 @@ const std::vector<ImageSeed>& imageSeeds() {
        [] {
          return SyntheticRom().teamNameBytes("Oilers", {0x01, 0x80, 0x5F});
        }},
+      // Team-name blocks SAVE would not lay out so, saved with team-name change on.
+      {"team-names-filler-ff",
+       [] {
+         SyntheticRom rom;
+         for (int k = 248; k < 261; ++k) rom.nameBlockByte(k, 0xFF);
+         return rom;
+       },
+       fuzz::kTeamNameChange},
+      {"team-names-odd-pointers",
+       [] {
+         return SyntheticRom()
+             .poke(layout::pointerLowByte(3) + 1, {0x00})
+             .poke(layout::pointerLowByte(9), {0x42})
+             .poke(layout::pointerLowByte(27) + 1, {0x00});
+       },
+       fuzz::kTeamNameChange},
+      {"team-names-end-at-last-byte",  // the 28th terminator is the 261st byte
+       [] { return SyntheticRom().teamNameBytes("Kings", std::vector<std::uint8_t>(18, 'K')); },
+       fuzz::kTeamNameChange},
+      {"team-names-26", [] { return SyntheticRom().nameBlockByte(12, ' ').nameBlockByte(19, ' '); }},
+      {"roster-over-budget", [] { return SyntheticRom().recordsOverBudget("Sabres", 1); }},
   };
   return seeds;
 }
@@ -148,14 +171,54 @@ void writeEditSeeds(const std::filesystem::path& folder) {
       {kRecolour, 3, 0x10, 0},
       {kRecolour, 15, 0x48, 0},
   };
+  const auto teamsOf = [](int team) {
+    return std::vector<std::uint8_t>{static_cast<std::uint8_t>((team + 27) % 28),
+                                     static_cast<std::uint8_t>(team)};
+  };
+  const auto withEveryEdit = [&](std::vector<std::uint8_t> script) {
+    for (const auto& edit : everyEdit) script.insert(script.end(), edit.begin(), edit.end());
+    return script;
+  };
   for (const EditSeed& seed : seeds) {
-    const std::vector<std::uint8_t> teams = {static_cast<std::uint8_t>((seed.team + 27) % 28),
-                                             static_cast<std::uint8_t>(seed.team)};
-    std::vector<std::uint8_t> edits = teams;
-    for (const auto& edit : everyEdit) edits.insert(edits.end(), edit.begin(), edit.end());
     const std::string name = seed.name + "-" + std::to_string(seed.team);
-    writeSeed(folder, name + "-unedited", fuzz::joinEditInput(seed.image, teams));
-    writeSeed(folder, name + "-every-edit", fuzz::joinEditInput(seed.image, edits));
+    writeSeed(folder, name + "-unedited", fuzz::joinEditInput(seed.image, teamsOf(seed.team)));
+    writeSeed(folder, name + "-every-edit",
+              fuzz::joinEditInput(seed.image, withEveryEdit(teamsOf(seed.team))));
+  }
+
+  // Every edit saved while a write fails (the records' with team-name change off, the block's with
+  // it on), put back or not, then saved again as edited or with the edits typed back; the stored
+  // roster over budget; the odd team-name blocks with every edit but the name's.
+  const std::vector<std::tuple<std::string, EditSeed, std::vector<std::uint8_t>, bool>> mishaps = {
+      {"write-fails-put-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 0}, true},
+      {"write-fails-not-put-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 1}, true},
+      {"write-fails-typed-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 3}, true},
+      {"block-write-fails-typed-back",
+       seed("team-names-filler-ff", "Bruins", fuzz::kFailingWrite),
+       {20, 3},
+       true},
+      {"roster-over-budget-write-fails",
+       seed("roster-over-budget", "Sabres", fuzz::kFailingWrite),
+       {0, 3},
+       true},
+      {"second-writer-names", seed("team-names-on", "Bruins", fuzz::kSecondWriter), {0, 100, 0, 'Q'}, true},
+      {"second-writer-lines", seed("plain", "Bruins", fuzz::kSecondWriter), {1, 3, 0, 0xEE}, false},
+      {"second-writer-abbrev", seed("plain", "Kings", fuzz::kSecondWriter), {2, 2, 0, 'Q'}, false},
+      {"second-writer-home", seed("plain", "Kings", fuzz::kSecondWriter), {3, 5, 0, 0x7F}, true},
+      {"second-writer-away-unwritten", seed("plain", "Kings", fuzz::kSecondWriter), {4, 0, 0, 0x7F}, true},
+  };
+  for (const auto& [name, seed, mishap, edited] : mishaps) {
+    std::vector<std::uint8_t> script = teamsOf(seed.team);
+    script.insert(script.end(), mishap.begin(), mishap.end());
+    writeSeed(folder, name, fuzz::joinEditInput(seed.image, edited ? withEveryEdit(script) : script));
+  }
+  for (const char* odd : {"team-names-filler-ff", "team-names-odd-pointers", "team-names-end-at-last-byte",
+                          "roster-over-budget"}) {
+    const EditSeed s = seed(odd, odd == std::string("roster-over-budget") ? "Sabres" : "Canucks");
+    std::vector<std::uint8_t> script = teamsOf(s.team);
+    for (const auto& edit : everyEdit)
+      if (edit[0] != kTeamName) script.insert(script.end(), edit.begin(), edit.end());
+    writeSeed(folder, std::string(odd) + "-unnamed-edits", fuzz::joinEditInput(s.image, script));
   }
 }
 

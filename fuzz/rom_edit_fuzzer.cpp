@@ -1,20 +1,25 @@
 // Edits saved and read back. A ROM image (rom_patch.h), a team loaded after another one as the
 // window loads them, then edits of every kind SAVE takes (save_edits.h) and a SAVE, with both
 // options as the image input sets them. Promises checked, besides those of every load and save:
-// - an unedited SAVE changes no byte but, with team-name change on, those of the team-name block
-//   and its pointer table, which it lays out again; the team loads as before;
+// - an unedited SAVE changes no byte, with team-name change on too;
 // - valid edits are saved, and only the team's own places and the team-name block change;
 // - every team loads afterwards as before, the edited team as the edits left the window;
-// - a second, unedited SAVE of the reloaded team changes no byte.
+// - a second, unedited SAVE of the reloaded team changes no byte;
+// - a SAVE after one that failed part way (put back or not) saves what the window shows;
+// - a SAVE asks exactly when it would overwrite a byte another program changed since the load.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 #include "colours/colour_model.h"
+#include "colours/colour_word_table.h"
+#include "mishaps.h"
 #include "rom/codecs.h"
 #include "rom/team_table.h"
 #include "rom_patch.h"
+#include "save/player_record_writer.h"
+#include "save/save_validation.h"
 #include "save_edits.h"
 #include "save_fixture.h"
 #include "save_probe.h"
@@ -46,16 +51,11 @@ save::SaveInput windowAfter(const TeamLoadResult& load, const fuzz::FuzzImage& i
   return input;
 }
 
-// Places an unedited SAVE lays out again: with team-name change on, the team-name block with its
-// pointer table. A reload shows whether they still hold the same data.
-bool laidOutAgain(std::uint32_t offset, const TeamLoadResult& load, bool teamNames) {
-  const TeamRow& row = teamByIndex(load.state.teamIndex);
-  return teamNames && testing::savePlace(row, offset, true) && !testing::savePlace(row, offset, false);
-}
-
-// A load without the names given (what follows the last name is kLastNameTail).
+// A load without the names given (what follows the last name is kLastNameTail), and without the
+// bytes it read, which hold the names too.
 constexpr int kLastNameTail = layout::kTeamCount;
 TeamLoadResult withoutNames(TeamLoadResult load, std::initializer_list<int> names) {
+  load.state.onDisk = {};
   for (const int k : names) {
     load.state.teamname[k].clear();
     load.state.teamnameBytes[k].clear();
@@ -100,6 +100,40 @@ void requireShowsEdits(const TeamLoadResult& reload, const TeamLoadResult& load,
                                           : "a colour slot nobody recoloured changed its word");
 }
 
+// Another program writes one byte into the image after the load. SAVE asks exactly when it would
+// write another value over that byte; answered No it writes nothing (checkedSave), answered Yes it
+// saves.
+void checkSecondWriter(MemoryRom& rom, SelectedTeam& state, const save::SaveInput& input, std::uint32_t at,
+                       std::uint8_t value) {
+  if (at >= rom.size()) return;
+  const bool changes = rom.bytes()[at] != value;
+  rom.bytes()[at] = value;
+  int questions = 0;
+  const save::SaveResult first = fuzz::checkedSave(rom, state, input, {.questions = &questions});
+  if (questions > 0) {
+    fuzz::checkedSave(rom, state, input, {.answerYes = true, .questions = &questions});
+    fuzz::require(questions == 2, "SAVE asked about an image changed on disk once, then no more");
+  } else {
+    fuzz::require(first.outcome == save::SaveOutcome::Saved || first.outcome == save::SaveOutcome::OverBudget,
+                  "SAVE did not take valid edits");
+  }
+  fuzz::require((questions > 0) == (changes && rom.bytes()[at] != value),
+                questions > 0 ? "SAVE asked, but wrote nothing over the other program's byte"
+                              : "SAVE wrote over another program's byte unasked");
+}
+
+// The outcome a SAVE of the window must have: over the budget only when it writes the roster (an
+// edited one, or any after a save that could not be put back).
+save::SaveOutcome expectedOutcome(const SelectedTeam& loaded, const save::SaveInput& input, bool partial) {
+  const save::PlanResult prepared =
+      save::prepareSave(loaded, input, colours::editthecolor(input.sampleColours));
+  fuzz::require(prepared.plan.has_value(), "SAVE refused valid edits");
+  const bool writesRoster = prepared.plan->rosterEdited || partial;
+  return writesRoster && save::playerRecordBytes(prepared.plan->players) > loaded.playerletterlimit
+             ? save::SaveOutcome::OverBudget
+             : save::SaveOutcome::Saved;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -110,6 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FuzzReader script(parts.script);
   const int before = script.byte().value_or(0) % layout::kTeamCount;
   const int team = script.byte().value_or(0) % layout::kTeamCount;
+  const fuzz::Mishap mishap = fuzz::readMishap(script, image, team);
 
   const Loads loadsBefore = loadEveryTeam(rom);
   const TeamLoadResult load = loadAfter(rom, before, team);
@@ -121,23 +156,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::uint8_t> kept = rom.bytes();
   SelectedTeam state = load.state;
   if (fuzz::checkedSave(rom, state, windowAfter(load, image)).outcome != save::SaveOutcome::Saved) return 0;
-  for (const std::uint32_t offset : testing::differingOffsets(kept, rom.bytes()))
-    fuzz::require(laidOutAgain(offset, load, image.teamNameChangeOn),
-                  "an unedited SAVE changed a byte outside the team-name places");
-  fuzz::require(sameLoad(withoutNames(load, {kLastNameTail}),
-                         withoutNames(loadAfter(rom, before, team), {kLastNameTail})),
-                "the team loads differently after an unedited SAVE");
-  std::copy(kept.begin(), kept.end(), rom.bytes().begin());
+  fuzz::require(rom.bytes() == kept, "an unedited SAVE changed the image, with team-name change on too");
 
   const fuzz::EditedTeam edited = fuzz::applyEdits(script, load, windowAfter(load, image));
   state = load.state;
-  const save::SaveResult saved = fuzz::checkedSave(rom, state, edited.input);
-  fuzz::require(saved.outcome == save::SaveOutcome::Saved, "SAVE did not take valid edits");
-  fuzz::require(saved.teamNameBlockRefused != edited.blockFits,
+  if (mishap.secondWriteAt) {
+    checkSecondWriter(rom, state, edited.input, *mishap.secondWriteAt, mishap.secondWriteValue);
+    return 0;
+  }
+
+  // A write that fails: the image is put back, or the next SAVE writes every place in full. That one
+  // has the window as edited, or as the load left it (the edits typed back).
+  const fuzz::EditedTeam* shown = &edited;
+  fuzz::EditedTeam asLoaded;
+  bool partial = false;
+  if (mishap.failingWrite >= 0) {
+    const save::SaveResult failed =
+        fuzz::checkedSave(rom, state, edited.input, {mishap.failingWrite, mishap.putBackFails});
+    if (failed.outcome == save::SaveOutcome::WriteFailed) {
+      fuzz::require(failed.imageRestored != mishap.putBackFails, "a failed SAVE put back what it could not");
+      partial = !failed.imageRestored;
+      if (mishap.windowAsLoaded) {
+        fuzz::FuzzReader noEdits({});
+        asLoaded = fuzz::applyEdits(noEdits, load, windowAfter(load, image));
+        shown = &asLoaded;
+      }
+    } else {
+      std::copy(kept.begin(), kept.end(), rom.bytes().begin());  // no write failed: as if it never ran
+      state = load.state;
+    }
+  }
+
+  const save::SaveResult saved = fuzz::checkedSave(rom, state, shown->input);
+  const save::SaveOutcome expected = expectedOutcome(load.state, shown->input, partial);
+  fuzz::require(saved.outcome == expected, expected == save::SaveOutcome::Saved
+                                               ? "SAVE did not take valid edits"
+                                               : "SAVE took a roster over its budget");
+  if (expected != save::SaveOutcome::Saved) return 0;
+  fuzz::require(saved.teamNameBlockRefused != shown->blockFits,
                 "the team-name block was refused or not as it fits");
+  // With team-name change on, the names are written for a new name, and in full after a failed SAVE.
+  const bool namesWritten = shown->input.teamNameChangeOn && (shown->teamName != load.text10() || partial);
   for (const std::uint32_t offset : testing::differingOffsets(kept, rom.bytes()))
-    fuzz::require(testing::savePlace(row, offset, edited.input.teamNameChangeOn),
-                  "SAVE changed a byte outside the team's places");
+    fuzz::require(testing::savePlace(row, offset, namesWritten),
+                  "SAVE changed a byte outside the team's places, or the names with no name edited");
 
   const Loads loadsAfter = loadEveryTeam(rom);
   for (int k = 0; k < layout::kTeamCount; ++k) {
@@ -148,7 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzz::require(loadsAfter[team].loaded(), "the edited team no longer loads on its own");
   const TeamLoadResult reload = loadAfter(rom, before, team);
-  requireShowsEdits(reload, load, edited);
+  requireShowsEdits(reload, load, *shown);
 
   std::copy(rom.bytes().begin(), rom.bytes().end(), kept.begin());
   state = reload.state;

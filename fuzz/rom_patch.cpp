@@ -56,6 +56,8 @@ FuzzImage decodeImage(std::span<const std::uint8_t> input, const std::vector<std
   const std::uint8_t flags = in.byte().value_or(0);
   image.teamNameChangeOn = flags & kTeamNameChange;
   image.abbrevChangeOn = !(flags & kAbbrevChangeOff);
+  image.failingWrite = flags & kFailingWrite;
+  image.secondWriter = flags & kSecondWriter;
   if (flags & kRawImage) {
     const auto rest = in.rest();
     image.bytes.assign(rest.begin(), rest.end());

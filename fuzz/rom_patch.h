@@ -4,7 +4,8 @@
 // (small) image, or a list of patches laid over the synthetic builder's image at the places team
 // load and SAVE use:
 //
-//   byte 0    flags (kRawImage, kTruncate, kTeamNameChange, kAbbrevChangeOff)
+//   byte 0    flags (kRawImage, kTruncate, kTeamNameChange, kAbbrevChangeOff, kFailingWrite,
+//             kSecondWriter)
 //   raw:      the rest of the input is the image
 //   patches:  [kTruncate: 3 bytes, the image's new size, little endian; it only ever shrinks]
 //             then patches: region byte, offset in the region (2 bytes), count byte, count bytes
@@ -22,6 +23,10 @@ inline constexpr std::uint8_t kRawImage = 0x01;
 inline constexpr std::uint8_t kTruncate = 0x02;
 inline constexpr std::uint8_t kTeamNameChange = 0x04;   // saves run with team-name change on
 inline constexpr std::uint8_t kAbbrevChangeOff = 0x08;  // saves run with abbreviation change off
+// What the edit fuzz target's edited SAVE meets (save_edits.h): a write that fails, or another
+// program writing into the image after the load.
+inline constexpr std::uint8_t kFailingWrite = 0x10;
+inline constexpr std::uint8_t kSecondWriter = 0x20;
 
 struct Region {
   std::uint32_t offset;
@@ -36,6 +41,8 @@ struct FuzzImage {
   std::vector<std::uint8_t> bytes;
   bool teamNameChangeOn = false;
   bool abbrevChangeOn = true;
+  bool failingWrite = false;
+  bool secondWriter = false;
 };
 
 FuzzImage decodeImage(std::span<const std::uint8_t> input, const std::vector<std::uint8_t>& base);

@@ -3,8 +3,9 @@
 // what a reload of the team must show once they are saved. The edit fuzz target receives
 //
 //   image length (2 bytes, little endian), that many bytes of image (rom_patch.h), then the script:
-//   team loaded before (byte, modulo 28), team edited (byte, modulo 28), then edits, each a kind
-//   byte (modulo kEditKinds) and its arguments:
+//   team loaded before (byte, modulo 28), team edited (byte, modulo 28), then what the edited SAVE
+//   meets when the image's flags ask for it (mishaps.h), then edits, each a kind byte (modulo
+//   kEditKinds) and its arguments:
 //
 //     kName      row, length (0..27), a pick per letter   player-name letters; cut to the record budget
 //     kNumber    row, value                               the value's hex text; line boxes that showed

@@ -32,10 +32,25 @@ TeamLoadResult checkedLoad(MemoryRom& rom, std::string_view teamKey, const Selec
   return load;
 }
 
-save::SaveResult checkedSave(MemoryRom& rom, SelectedTeam& team, const save::SaveInput& input) {
+save::SaveResult checkedSave(MemoryRom& rom, SelectedTeam& team, const save::SaveInput& input,
+                             const SaveConditions& conditions) {
   testing::MemoryOpener opener(rom);
+  opener.failingWrite = conditions.failingWrite;
+  opener.laterWritesFail = conditions.laterWritesFail;
   testing::RecordingMessenger messenger;
+  messenger.answers = {conditions.answerYes, conditions.answerYes};
+  // Copied only when a write may fail: a 1 MiB image per SAVE would slow every run down.
+  const std::vector<std::uint8_t> before =
+      conditions.failingWrite >= 0 ? rom.bytes() : std::vector<std::uint8_t>();
   const save::SaveResult result = save::runSave(opener, team, input, messenger);
+  if (conditions.questions) *conditions.questions += messenger.questions;
+  require(messenger.questions <= 1, "SAVE asked more than once");
+  if (messenger.questions > 0 && !conditions.answerYes)
+    require(result.outcome == save::SaveOutcome::ChangedOnDisk && opener.writes == 0,
+            "SAVE answered No went on writing");
+  if (result.outcome == save::SaveOutcome::WriteFailed && result.imageRestored &&
+      conditions.failingWrite >= 0)
+    require(rom.bytes() == before, "a failed SAVE said it put the image back, but did not");
   require(!opener.isOpen, "SAVE left the ROM image open");
   require(opener.opens <= 1, "SAVE opened the ROM image more than once");
   if (refused(result.outcome)) require(opener.opens == 0, "a refused save opened the ROM image");

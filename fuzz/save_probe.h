@@ -27,7 +27,18 @@ inline void require(bool holds, const char* what) {
 TeamLoadResult checkedLoad(MemoryRom& rom, std::string_view teamKey, const SelectedTeam& current,
                            const std::array<std::string, layout::kMaxPlayers>& shownNumbers);
 
-// A SAVE of the selected team, as the SAVE button runs it.
-save::SaveResult checkedSave(MemoryRom& rom, SelectedTeam& team, const save::SaveInput& input);
+// What a SAVE meets besides the window: a write that fails (counted from 0; with laterWritesFail
+// every later one too, the put-back included) and the answer to a question (No unless answerYes).
+struct SaveConditions {
+  int failingWrite = -1;
+  bool laterWritesFail = false;
+  bool answerYes = false;
+  int* questions = nullptr;  // when given, counts the questions asked
+};
+
+// A SAVE of the selected team, as the SAVE button runs it. Besides the promises above: a SAVE
+// answered No writes nothing, and a failed one that says it put the image back did so.
+save::SaveResult checkedSave(MemoryRom& rom, SelectedTeam& team, const save::SaveInput& input,
+                             const SaveConditions& conditions = {});
 
 }  // namespace quarven::fuzz

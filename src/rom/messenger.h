@@ -1,6 +1,7 @@
 #pragma once
-// How the core tells the user something. The window shows each message in a modal box; the call
-// returns when the user has dismissed it. Tests record the messages instead.
+// How the core tells the user something, or asks. The window shows each message or question in a
+// modal box; the call returns when the user has dismissed or answered it. Tests record the messages
+// and answer instead.
 
 #include <string>
 
@@ -20,6 +21,9 @@ class Messenger {
   virtual ~Messenger() = default;
   virtual void show(const UserMessage& message) = 0;
   void show(const std::string& text) { show(UserMessage{text}); }
+  // Asks a question with the buttons Yes and No, No the default (title "QUARVEN EDITOR"): true for
+  // Yes. A messenger that cannot ask answers No.
+  virtual bool ask(const std::string& /*question*/) { return false; }
 };
 
 }  // namespace quarven

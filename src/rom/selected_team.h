@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rom/colour_slots.h"
+#include "rom/known_bytes.h"
 #include "rom/rom_layout.h"
 #include "rom/team_name_block.h"
 
@@ -33,6 +34,11 @@ struct SelectedTeam {
   // the bytes each was read from, so names the user did not edit go back byte for byte.
   TeamNames teamname;
   TeamNameBytes teamnameBytes;
+  // The selected team's name as the load read it. With team-name change on, the block and pointer
+  // table are written only when the name differs from it, or once a SAVE since the load wrote them
+  // (`teamNamesWritten`): a block the editor did not lay out stays as it is until then.
+  std::vector<std::uint8_t> teamnameLoaded;
+  bool teamNamesWritten = false;
 
   // Per roster row read at load: the name as shown and the bytes it was read from, so a name the
   // user did not edit goes back byte for byte (a byte outside the player-name set shows as hex text,
@@ -46,6 +52,14 @@ struct SelectedTeam {
   // as the window had it, so every later SAVE writes the block again, also when the window shows
   // what the load read.
   bool rosterWritten = false;
+
+  // The bytes at every place a SAVE may write, as the load read them and the SAVEs since wrote them:
+  // a SAVE asks before it overwrites what another program changed there.
+  KnownBytes onDisk;
+  // True once a SAVE of this load stopped part way and could not put back what it wrote: the image
+  // may hold part of that save, so the next SAVE writes every place of the team in full (the
+  // roster, and with team-name change on the team-name block, too) until one completes.
+  bool partialSave = false;
 
   // The colour words of the colour slots as read, 0..9 home and 10..19 away, so a slot the user did
   // not recolour goes back byte for byte: a word the colour key table has no row for, or whose

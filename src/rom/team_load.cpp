@@ -14,6 +14,9 @@ namespace quarven {
 
 namespace {
 
+constexpr std::size_t kPointerTableBytes = layout::kTeamNameBlockOffset - layout::kTeamNamePointerOffset;
+constexpr std::size_t kTeamNamePlaceRead = kPointerTableBytes + layout::kTeamNameBlockSize;
+
 // The bytes of one team, each structure read in one piece.
 struct TeamBytes {
   std::vector<std::uint8_t> lines = std::vector<std::uint8_t>(layout::kLineTableSize);
@@ -50,6 +53,18 @@ std::optional<std::string> readTeamPlaces(RomImage& rom, const TeamRow& row, Tea
   return std::nullopt;
 }
 
+// The bytes read at every place a SAVE of the team may write.
+KnownBytes knownPlaces(const TeamRow& row, const std::vector<std::uint8_t>& names, const TeamBytes& bytes) {
+  KnownBytes known;
+  known.add(layout::kTeamNamePointerOffset, names);
+  known.add(layout::lineTable(row.firstRecord), bytes.lines);
+  known.add(row.firstRecord, bytes.records);
+  known.add(row.abbrevOffset, bytes.abbrev);
+  known.add(layout::homePalette(row.index), bytes.home);
+  known.add(layout::awayPalette(row.index), bytes.away);
+  return known;
+}
+
 TeamLoadResult unchanged(TeamLoadOutcome outcome, const SelectedTeam& state, std::string message) {
   TeamLoadResult result;
   result.outcome = outcome;
@@ -58,15 +73,23 @@ TeamLoadResult unchanged(TeamLoadOutcome outcome, const SelectedTeam& state, std
   return result;
 }
 
-// The team-name block holds a 29th terminator at block index `stop`: it cannot be split into the
-// 28 names, so the load stops.
-std::string damagedNameBlock(const TeamRow& row, std::size_t stop) {
+// A team-name block that cannot be split into the 28 names stops the load.
+std::string damagedNameBlock(const TeamRow& row, const std::string& problem) {
+  return notLoaded(row, "The team-name block of the ROM image is damaged: it holds " + problem);
+}
+
+// A 29th terminator at block index `stop`.
+std::string tooManyNames(const TeamRow& row, std::size_t stop) {
   char offset[16];
   std::snprintf(offset, sizeof offset, "0x%X", static_cast<unsigned>(layout::kTeamNameBlockOffset + stop));
-  return notLoaded(row,
-                   "The team-name block of the ROM image is damaged: it holds more than 28 team names "
-                   "(a 29th name ends at file offset " +
-                       std::string(offset) + ")");
+  return damagedNameBlock(
+      row, "more than 28 team names (a 29th name ends at file offset " + std::string(offset) + ")");
+}
+
+// Terminators in the block's 261 bytes (the last one, which the split does not read, only when the
+// image holds it): a block the editor itself filled to its last byte ends its 28th name there.
+std::size_t terminatorCount(std::span<const std::uint8_t> block) {
+  return static_cast<std::size_t>(std::count(block.begin(), block.end(), std::uint8_t{0}));
 }
 
 TeamLoadResult unknownTeam(std::string_view key, const SelectedTeam& state) {
@@ -100,6 +123,8 @@ void setTeamRow(SelectedTeam& state, const TeamRow& row) {
   state.awaycoloraddress = layout::awayPalette(row.index);
   state.abbrevaddress = row.abbrevOffset;
   state.abbrevLength = row.abbrevLength;
+  state.teamnameLoaded = state.teamnameBytes[static_cast<std::size_t>(row.index)];
+  state.teamNamesWritten = false;
 }
 
 void fillRoster(TeamLoadResult& result, const TeamRow& row, const RecordWalk& walk,
@@ -145,13 +170,20 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   const TeamRow* row = findTeamByKey(teamKey);
   if (!row) return unknownTeam(teamKey, current);
 
-  std::vector<std::uint8_t> block(layout::kTeamNameBlockRead);
-  if (auto failure = readPlace(rom, *row, layout::kTeamNameBlockOffset, block))
+  // The pointer table and the block up to its 261st byte, where the image holds that byte.
+  std::vector<std::uint8_t> names(kTeamNamePlaceRead);
+  if (rom.size() < layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize) names.pop_back();
+  if (auto failure = readPlace(rom, *row, layout::kTeamNamePointerOffset, names))
     return unchanged(TeamLoadOutcome::Failed, current, *failure);
+  const auto block = std::span(names).subspan(kPointerTableBytes);
   SelectedTeam state = current;
   std::size_t stop = 0;
-  if (!splitTeamNames(block, state.teamname, state.teamnameBytes, &stop))
-    return unchanged(TeamLoadOutcome::StoppedByTerminator, current, damagedNameBlock(*row, stop));
+  if (!splitTeamNames(block.first(layout::kTeamNameBlockRead), state.teamname, state.teamnameBytes, &stop))
+    return unchanged(TeamLoadOutcome::StoppedByTerminator, current, tooManyNames(*row, stop));
+  if (const std::size_t count = terminatorCount(block); count < layout::kTeamCount)
+    return unchanged(
+        TeamLoadOutcome::StoppedByTerminator, current,
+        damagedNameBlock(*row, "only " + std::to_string(count) + " team names where there must be 28"));
 
   TeamBytes bytes;
   if (auto failure = readTeamPlaces(rom, *row, bytes))
@@ -160,6 +192,8 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   TeamLoadResult result;
   result.state = std::move(state);
   setTeamRow(result.state, *row);
+  result.state.onDisk = knownPlaces(*row, names, bytes);
+  result.state.partialSave = false;
   const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
   fillRoster(result, *row, walk, shownNumbers);
   fillLines(result, *row, bytes.lines);

@@ -18,9 +18,9 @@ enum class TeamLoadOutcome {
   // Loaded, but the record walk stopped at a record it could not read: the rows before it are
   // shown, `message` says which row, and the state's recordsReadable is false.
   LoadedRecordsUnreadable,
-  // A 29th terminator came before the last byte read of the team-name block: the block is
-  // damaged, `message` says so; neither the state nor the window changes, so a later save cannot
-  // write back names the split read out of place.
+  // A 29th terminator came before the last byte read of the team-name block, or the block holds
+  // fewer than 28 names: it is damaged, `message` says so; neither the state nor the window
+  // changes, so a later save cannot write back names the split read out of place.
   StoppedByTerminator,
   // The image could not be opened or read, or is too short: `message` says why; nothing changes.
   Failed,

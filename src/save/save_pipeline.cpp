@@ -8,12 +8,15 @@
 #include "colours/colour_word_table.h"
 #include "save/abbreviation_writer.h"
 #include "save/line_table_writer.h"
+#include "save/overwrite_check.h"
 #include "save/palette_writer.h"
 #include "save/player_record_writer.h"
 #include "save/save_messages.h"
 #include "save/save_validation.h"
 #include "save/team_name_stage.h"
+#include "save/text_encoding.h"
 #include "save/write_journal.h"
+#include "save/write_log.h"
 
 namespace quarven::save {
 
@@ -28,6 +31,9 @@ constexpr const char* kWriteFailedNotRestored =
     "not be put back: the ROM image may hold part of this save. Check that the file still exists and "
     "can be written, then save again; a save that completes writes all of this team's data.";
 constexpr const char* kTooShort = "The ROM image is too short to hold this team's data. Nothing was saved.";
+constexpr const char* kChangedOnDisk =
+    "The ROM image has changed on disk since this team was loaded: another program has written to it. "
+    "Saving will overwrite those changes. Save anyway?";
 constexpr const char* kNoRoom =
     "The room this save needs in the ROM image's file could not be reserved (is the disk full?). "
     "Nothing was saved.";
@@ -69,6 +75,56 @@ bool reservePlaces(RomImage& rom, const std::vector<Place>& places) {
   });
 }
 
+// What a save writes, decided before the image is opened.
+struct Decisions {
+  bool writesTeamNames = false;
+  bool writesRoster = false;
+  bool withinBudget = false;
+};
+
+Decisions decide(const SelectedTeam& team, const SaveInput& input, const SavePlan& plan,
+                 const TeamNameLayout& names, std::int64_t playerletters) {
+  Decisions d;
+  // After a save that stopped part way and could not put back what it wrote, every place is written.
+  const bool full = team.partialSave;
+  // Names are laid out again only for a new name: a block that another tool laid out otherwise
+  // (filler, pointer high bytes, names out of place) stays as it is while the name is as loaded.
+  const bool teamNameEdited = !showsTeamNameBytes(input.teamNameText, team.teamnameLoaded);
+  d.writesTeamNames =
+      input.teamNameChangeOn && fitsTeamNameBlock(names) && (teamNameEdited || team.teamNamesWritten || full);
+  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
+  // word's high byte, an odd record length, a missing end marker) into the normal form.
+  d.writesRoster = plan.rosterEdited || team.rosterWritten || full;
+  // The record budget limits what the roster writer lays out: a stored roster that is not written
+  // again (another tool may have laid it out past the budget) holds no other save back.
+  d.withinBudget = !d.writesRoster || playerletters <= team.playerletterlimit;
+  return d;
+}
+
+// The writes of a save in their order, each stage through the image given: laid out first to be
+// compared with the image, then made.
+struct Stages {
+  const SelectedTeam& team;
+  const SavePlan& plan;
+  const TeamNameLayout& names;
+  Decisions decided;
+
+  bool palettes(RomImage& rom) const {
+    return writeUniformPalettes(rom, team.homecoloraddress, team.awaycoloraddress, plan.slotWords);
+  }
+  bool teamNames(RomImage& rom) const { return !decided.writesTeamNames || writeTeamNameBlock(rom, names); }
+  // Within the budget: the abbreviation, the player records and the line table.
+  bool roster(RomImage& rom) const {
+    const std::uint32_t firstRecord = team.firstRecord();
+    return saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) &&
+           (!decided.writesRoster || saveplayernames(rom, firstRecord, plan.players, team.playerextra)) &&
+           savelinechanges(rom, firstRecord, plan.lineSlots);
+  }
+  bool all(RomImage& rom) const {
+    return palettes(rom) && teamNames(rom) && (!decided.withinBudget || roster(rom));
+  }
+};
+
 }  // namespace
 
 SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input, Messenger& messenger) {
@@ -88,11 +144,8 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   }
   const SavePlan& plan = *prepared.plan;
   result.playerletters = playerRecordBytes(plan.players);
-  const bool withinBudget = result.playerletters <= team.playerletterlimit;
-  const bool writesTeamNames = input.teamNameChangeOn && fitsTeamNameBlock(names);
-  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
-  // word's high byte, an odd record length, a missing end marker) into the normal form.
-  const bool writesRoster = plan.rosterEdited || team.rosterWritten;
+  const Decisions decided = decide(team, input, plan, names, result.playerletters);
+  const Stages stages{team, plan, names, decided};
 
   std::string reason;
   std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);
@@ -103,45 +156,64 @@ SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input
   }
   const auto close = [&](SaveOutcome outcome, const char* message) {
     file.reset();
-    messenger.show(message);
+    if (message) messenger.show(message);
     result.outcome = outcome;
     return result;
   };
-  const std::vector<Place> places = savePlaces(team, plan, writesTeamNames, withinBudget, writesRoster);
+  const std::vector<Place> places =
+      savePlaces(team, plan, decided.writesTeamNames, decided.withinBudget, decided.writesRoster);
   if (!holdsPlaces(*file, team, places)) return close(SaveOutcome::ImageTooShort, kTooShort);
   if (!reservePlaces(*file, places)) return close(SaveOutcome::NoRoom, kNoRoom);
 
-  // Every write goes through the journal, so that a failed one can be undone with all before it.
-  WriteJournal rom(*file);
+  // Every write goes through the journal, so that a failed one can be undone with all before it,
+  // and through a log, so that the bytes the editor knows in the image follow what it wrote.
+  WriteJournal journal(*file);
+  WriteLog rom(journal, WriteLog::Mode::PassOn);
   const auto failed = [&] {
-    result.imageRestored = rom.restore();
+    result.imageRestored = journal.restore();
+    if (!result.imageRestored) {
+      team.partialSave = true;
+      for (const LoggedWrite& write : rom.writes()) team.onDisk.forget(write.offset, write.bytes.size());
+    }
     return close(SaveOutcome::WriteFailed,
                  result.imageRestored ? kWriteFailedRestored : kWriteFailedNotRestored);
   };
-  if (!writeUniformPalettes(rom, team.homecoloraddress, team.awaycoloraddress, plan.slotWords))
-    return failed();
+  // Written for good once no later write fails.
+  const auto kept = [&](bool complete) {
+    for (const LoggedWrite& write : rom.writes()) team.onDisk.update(write.offset, write.bytes);
+    if (decided.writesTeamNames) team.teamNamesWritten = true;
+    if (!complete) return;
+    if (decided.writesRoster) team.rosterWritten = true;
+    team.partialSave = false;
+  };
+
+  // Laid out first: what another program changed since the load is not overwritten unasked.
+  WriteLog planned(*file, WriteLog::Mode::LayOutOnly);
+  if (!stages.all(planned)) return failed();
+  switch (findOverwrites(*file, team.onDisk, planned.writes())) {
+    case Overwrites::ImageUnreadable:
+      return failed();
+    case Overwrites::ChangedOnDisk:
+      if (!messenger.ask(kChangedOnDisk)) return close(SaveOutcome::ChangedOnDisk, nullptr);
+      break;
+    case Overwrites::Nothing:
+      break;
+  }
+
+  if (!stages.palettes(rom)) return failed();
   if (!fitsTeamNameBlock(names)) {
     result.teamNameBlockRefused = true;
     messenger.show(kTeamNameBlockTooLong);
-  } else if (writesTeamNames && !writeTeamNameBlock(rom, names)) {
-    return failed();
   }
-
-  if (!withinBudget) {
+  if (!stages.teamNames(rom)) return failed();
+  if (!decided.withinBudget) {
     messenger.show(overBudgetMessage(result.playerletters - team.playerletterlimit));
-    file.reset();  // closed once the message has been dismissed
-    result.outcome = SaveOutcome::OverBudget;
-    return result;
+    kept(false);
+    return close(SaveOutcome::OverBudget, nullptr);  // closed once the message has been dismissed
   }
-  const std::uint32_t firstRecord = team.firstRecord();
-  if (!saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) ||
-      (writesRoster && !saveplayernames(rom, firstRecord, plan.players, team.playerextra)) ||
-      !savelinechanges(rom, firstRecord, plan.lineSlots))
-    return failed();
-  if (writesRoster) team.rosterWritten = true;
-  file.reset();
-  messenger.show(kSaved);
-  return result;
+  if (!stages.roster(rom)) return failed();
+  kept(true);
+  return close(SaveOutcome::Saved, kSaved);
 }
 
 }  // namespace quarven::save

@@ -20,6 +20,7 @@ enum class SaveOutcome {
   NoRoom,           // the file's room for the writes could not be reserved; nothing written
   WriteFailed,      // a write failed; what was written is put back where that works (imageRestored)
   OverBudget,       // palettes and team name written; roster, abbreviation and lines not
+  ChangedOnDisk,    // the image changed on disk since the load; the user chose not to overwrite it
 };
 
 struct SaveResult {
@@ -30,7 +31,8 @@ struct SaveResult {
 };
 
 // Saves the window's contents for the selected team. The only state it changes is the selected
-// team's entry of `teamname`, in every save whose team name has 1 to 20 characters.
+// team's entry of `teamname`, in every save whose team name has 1 to 20 characters, and what the
+// state knows of the image: which places SAVE has written and what it wrote there.
 SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input, Messenger& messenger);
 
 }  // namespace quarven::save

@@ -9,8 +9,9 @@
 
 namespace quarven::save {
 
-// Sets the selected team's entry of `teamname` to the edited text (and its bytes, when every
-// character has one) and returns the names' bytes the block is built from. Names of the
+// Sets the selected team's entry of `teamname` to the edited text (and its bytes: those the load
+// read when the text shows them, else the text's when every character has one) and returns the
+// names' bytes the block is built from. Names of the
 // other teams keep the bytes the ROM image held. A full name that matches no team changes nothing.
 TeamNameBytes applyEditedTeamName(SelectedTeam& team, const std::string& text);
 

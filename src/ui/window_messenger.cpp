@@ -11,4 +11,10 @@ void WindowMessenger::show(const UserMessage& message) {
                        style);
 }
 
+bool WindowMessenger::ask(const std::string& question) {
+  return platform::MessageBox(owner_, QString::fromStdString(question), QString::fromLatin1(kAppTitle),
+                              platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2) ==
+         platform::IDYES;
+}
+
 }  // namespace quarven::ui

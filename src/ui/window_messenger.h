@@ -12,6 +12,7 @@ class WindowMessenger : public Messenger {
   explicit WindowMessenger(QWidget* owner) : owner_(owner) {}
   using Messenger::show;
   void show(const UserMessage& message) override;
+  bool ask(const std::string& question) override;
 
  private:
   QWidget* owner_;

@@ -171,6 +171,23 @@ TEST(SavePipeline, RosterOnBudgetIsSavedOverItKeepsPalettesAndTeamNameOnly) {
   EXPECT_EQ(bytesAt(f, name13, 6), std::string("Isles\0", 6));
 }
 
+// Records another tool stored one byte over the team's budget stay as they are while the roster is
+// not edited, and hold back no other edit; an edited roster meets the budget as always.
+TEST(SavePipeline, StoredRosterOverBudgetIsCheckedOnlyWhenTheRosterIsWritten) {
+  const TeamRow& row = *findTeamByKey("Sabres");
+  SaveFixture f = makeSaveFixture("Sabres", false, testing::SyntheticRom().recordsOverBudget("Sabres", 1));
+  const std::string records = bytesAt(f, row.firstRecord, row.recordBudget + 3);
+  f.input.abbrevText = "ZZ";
+  SaveRun run = save(f);
+  EXPECT_EQ(std::tuple(run.result.outcome, run.messages), std::tuple(SaveOutcome::Saved, Strings{kSaved}));
+  EXPECT_EQ(bytesAt(f, row.abbrevOffset, 2), "ZZ");
+  EXPECT_EQ(bytesAt(f, row.firstRecord, records.size()), records);
+  f.input.nameTexts[0].back() = 'v';
+  run = save(f);
+  EXPECT_EQ(std::tuple(run.result.outcome, run.messages),
+            std::tuple(SaveOutcome::OverBudget, Strings{"You've used 1 too many letters for player names."}));
+}
+
 // Names of exactly 261 bytes fill the block up to its last byte; one byte more and no name is written.
 TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn) {
   SaveFixture f = makeSaveFixture("Jets", true);
@@ -190,6 +207,24 @@ TEST(SavePipeline, TeamNameBlockOverflowOrChangeOffWritesNoNameButTheSaveGoesOn)
   off.input.teamNameText = "Sea Sharks";
   EXPECT_TRUE(save(off).changed.empty());
   EXPECT_EQ(off.team.teamname[19], "Sea Sharks");
+}
+
+// A block laid out otherwise than SAVE lays it out (0xFF filler, a pointer high byte 0x00, a pointer
+// one byte off) stays as it is while the name is as loaded; once a SAVE wrote an edited name, the
+// name typed back as loaded is written too.
+TEST(SavePipeline, TeamNameBlockIsWrittenOnlyForAnEditedName) {
+  testing::SyntheticRom odd;
+  for (int k = 248; k < 261; ++k) odd.nameBlockByte(k, 0xFF);
+  odd.poke(layout::pointerLowByte(5) + 1, {0x00}).poke(layout::pointerLowByte(7), {0x42});
+  SaveFixture f = makeSaveFixture("Bruins", true, odd);
+  EXPECT_TRUE(save(f).changed.empty());
+  f.input.teamNameText = "BEES";
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 7), std::string("BRUINS\0", 7));
+  ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved);
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 5), std::string("BEES\0", 5));
+  f.input.teamNameText = "BRUINS";
+  EXPECT_FALSE(save(f).changed.empty());
+  EXPECT_EQ(bytesAt(f, 0xE1881 + 13, 7), std::string("BRUINS\0", 7));
 }
 
 // Name 3 three letters shorter, or eleven longer: name 14 then starts past 0xE1900.
@@ -251,6 +286,78 @@ TEST(SavePipeline, FailedWritePutsTheImageBackAndSaysWhetherItCould) {
   EXPECT_EQ(run.messages,
             Strings{"The room this save needs in the ROM image's file could not be reserved (is "
                     "the disk full?). Nothing was saved."});
+}
+
+// After a SAVE that stopped part way and could not put back what it wrote, the next SAVE writes every
+// place of the team in full, without asking about the bytes the failed one touched: the reload shows
+// the window, here the roster or the team name typed back as loaded. The write that fails is the
+// player record block's, or with team-name change on the team-name block's.
+TEST(SavePipeline, SaveAfterOneThatCouldNotBePutBackWritesTheTeamInFull) {
+  for (const bool teamNames : {false, true}) {
+    SCOPED_TRACE(teamNames ? "team name" : "roster");
+    SaveFixture f = makeSaveFixture("Bruins", teamNames);
+    const SaveInput loaded = f.input;
+    (teamNames ? f.input.teamNameText : f.input.nameTexts[0]) = "Changed";
+    const SaveRun failed = save(f, [&](MemoryOpener& opener, RecordingMessenger&) {
+      opener.failingWrite = teamNames ? 20 : 21;
+      opener.laterWritesFail = true;
+    });
+    ASSERT_EQ(std::tuple(failed.result.outcome, failed.result.imageRestored),
+              std::tuple(SaveOutcome::WriteFailed, false));
+    f.input = loaded;
+    EXPECT_EQ(save(f).messages, Strings{kSaved});
+    EXPECT_FALSE(f.team.partialSave);
+    const TeamLoadResult reload = loadTeam(f.rom, "Bruins", {});
+    const SaveInput shown = testing::saveInputFromLoad(reload, teamNames);
+    EXPECT_EQ(reload.outcome, TeamLoadOutcome::Loaded);
+    EXPECT_EQ(std::tie(shown.nameTexts, reload.state.teamname), std::tie(loaded.nameTexts, f.team.teamname));
+  }
+}
+
+// Another program writes into the image between the load and SAVE. SAVE asks before it writes over
+// such a byte: No writes nothing, Yes saves as always, and the next SAVE, over what it wrote, asks
+// no more. Bytes it does
+// not write (palette word 0, an unedited roster, the names with team-name change off) or writes
+// with the value they now hold ask nothing.
+TEST(SavePipeline, ImageChangedOnDiskSinceTheLoadIsOverwrittenOnlyWhenTheUserSaysYes) {
+  const TeamRow& row = *findTeamByKey("Kings");
+  const std::uint32_t home = layout::homePalette(row.index);
+  // Where the other program writes, what, the abbreviation the user types (none: left alone), and
+  // whether SAVE asks.
+  const std::tuple<std::uint32_t, std::string, std::string, bool> cases[] = {
+      {home + layout::slotByte(3) + 1, "\x7F", "", true},
+      {layout::lineSlot(row.firstRecord, 6, 4), "\x09", "", true},
+      {row.abbrevOffset + 2, "Q", "", true},
+      {row.abbrevOffset, "XY", "xy", false},
+      {row.abbrevOffset, "XY", "xz", true},
+      {home, "\x7F", "", false},
+      {row.firstRecord + 2, "Q", "", false},
+      {layout::kTeamNameBlockOffset + 2, "Q", "", false},
+  };
+  for (const auto& [offset, bytes, typed, asks] : cases) {
+    SCOPED_TRACE(std::to_string(offset) + " " + bytes);
+    SaveFixture f = makeSaveFixture("Kings");
+    if (!typed.empty()) f.input.abbrevText = typed;
+    const auto original = f.rom.bytes();
+    std::copy(bytes.begin(), bytes.end(), f.rom.bytes().begin() + offset);
+    const auto changed = f.rom.bytes();
+    SaveRun run = save(f);
+    if (!asks) {
+      EXPECT_EQ(run.messages, Strings{kSaved});
+      continue;
+    }
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0],
+              "The ROM image has changed on disk since this team was loaded: another program has written to "
+              "it. Saving will overwrite those changes. Save anyway?");
+    EXPECT_EQ(std::tuple(run.result.outcome, f.rom.bytes() == changed),
+              std::tuple(SaveOutcome::ChangedOnDisk, true));
+    run = save(f, [](MemoryOpener&, RecordingMessenger& m) { m.answers = {true}; });
+    EXPECT_EQ(std::tuple(run.result.outcome, run.messages.size()), std::tuple(SaveOutcome::Saved, 2u));
+    if (typed.empty()) EXPECT_EQ(f.rom.bytes(), original);
+    f.input.abbrevText = "ab";  // over what the SAVE wrote
+    EXPECT_EQ(save(f).messages, Strings{kSaved});
+  }
 }
 
 TEST(WriteJournal, PutsBackEveryRangeItCan) {

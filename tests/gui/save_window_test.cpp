@@ -131,5 +131,30 @@ TEST_F(SaveWindow, RefusedUntouchedAndEditedSaves) {
   EXPECT_EQ(std::vector(texts.begin() + 1, texts.end()), std::vector<QString>(3, kSaved));
 }
 
+// Another program changes the image after the team load: SAVE asks, No the default, before it writes
+// over the change; No leaves the file as the other program left it, Yes saves.
+TEST_F(SaveWindow, ImageChangedOnDiskIsOverwrittenOnlyAfterYes) {
+  startWith();
+  pressTeam(QStringLiteral("Kings"));
+  const QByteArray original = fileBytes();
+  QByteArray changed = original;
+  changed[findTeamByKey("Kings")->abbrevOffset] = 'Q';
+  QFile file(form.rompath);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(changed) == changed.size());
+  file.close();
+  boxes.answers = {platform::IDNO};
+  form.Command1->click();
+  ASSERT_EQ(boxes.calls.size(), 1u);
+  EXPECT_EQ(std::pair(boxes.calls[0].title, boxes.calls[0].style),
+            std::pair(QStringLiteral("QUARVEN EDITOR"),
+                      unsigned(platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2)));
+  EXPECT_TRUE(boxes.calls[0].text.startsWith("The ROM image has changed on disk since this team was loaded"));
+  EXPECT_EQ(fileBytes(), changed);
+  boxes.answers = {platform::IDYES};
+  form.Command1->click();
+  EXPECT_EQ(boxes.texts(), std::vector({boxes.calls[0].text, boxes.calls[0].text, kSaved}));
+  EXPECT_EQ(fileBytes(), original);
+}
+
 }  // namespace
 }  // namespace quarven::testing

@@ -3,6 +3,7 @@
 // window holds for SAVE, for the save tests.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,6 +42,7 @@ save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChang
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames);
 
 // Messages in the order shown; `onShow` runs for each, e.g. to look at the image at that moment.
+// Questions are recorded among them (in `texts`) and answered from `answers`, No once it is empty.
 class RecordingMessenger : public Messenger {
  public:
   using Messenger::show;
@@ -50,10 +52,19 @@ class RecordingMessenger : public Messenger {
     icons.push_back(message.icon);
     if (onShow) onShow(message);
   }
+  bool ask(const std::string& question) override {
+    texts.push_back(question);
+    ++questions;
+    const bool yes = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return yes;
+  }
   std::vector<std::string> texts;
   std::vector<std::string> titles;
   std::vector<UserMessage::Icon> icons;
   std::function<void(const UserMessage&)> onShow;
+  int questions = 0;
+  std::deque<bool> answers;  // true for Yes
 };
 
 // Hands out views of one MemoryRom, counts the openings and knows whether a view is still open.

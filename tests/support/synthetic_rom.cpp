@@ -266,6 +266,20 @@ SyntheticRom& SyntheticRom::nameBlockByte(int k, std::uint8_t value) {
   return poke(layout::kTeamNameBlockOffset + static_cast<std::uint32_t>(k), {value});
 }
 
+SyntheticRom& SyntheticRom::recordsOverBudget(TeamRef team, int excess) {
+  const TeamRow& row = teamByIndex(static_cast<int>(team.index));
+  std::vector<std::uint8_t> records;
+  int letters = row.recordBudget + excess - layout::kRecordOverhead * row.playerCount;
+  for (int p = 0; p < row.playerCount; ++p, letters -= 27) {
+    const auto n = static_cast<std::size_t>(std::clamp(letters, 0, 27));
+    records.insert(records.end(), {static_cast<std::uint8_t>(n + 2), 0});
+    records.insert(records.end(), n, 'w');
+    records.insert(records.end(), 8, static_cast<std::uint8_t>(p + 1));
+  }
+  records.insert(records.end(), {0x02, 0x00});
+  return poke(row.firstRecord, std::move(records));
+}
+
 SyntheticRom& SyntheticRom::poke(std::uint32_t offset, std::vector<std::uint8_t> bytes) {
   if (offset > kRomSize || bytes.size() > kRomSize - offset)
     throw std::invalid_argument("poke outside the image");

@@ -99,6 +99,9 @@ class SyntheticRom {
   // Applied after everything else, in call order.
   SyntheticRom& nameBlockByte(int k, std::uint8_t value);  // byte k of the team-name block
   SyntheticRom& poke(std::uint32_t offset, std::vector<std::uint8_t> bytes);
+  // Player records as another tool may store them, `excess` bytes over the team's budget: names of
+  // up to 27 'w', each row's number and carried bytes its row number (1, 2, ...); poked like poke().
+  SyntheticRom& recordsOverBudget(TeamRef team, int excess);
   SyntheticRom& signature(std::uint8_t value);
   SyntheticRom& truncate(std::size_t size);
 
