@@ -354,7 +354,9 @@ TEST(SavePipeline, ImageChangedOnDiskSinceTheLoadIsOverwrittenOnlyWhenTheUserSay
               std::tuple(SaveOutcome::ChangedOnDisk, true));
     run = save(f, [](MemoryOpener&, RecordingMessenger& m) { m.answers = {true}; });
     EXPECT_EQ(std::tuple(run.result.outcome, run.messages.size()), std::tuple(SaveOutcome::Saved, 2u));
-    if (typed.empty()) EXPECT_EQ(f.rom.bytes(), original);
+    if (typed.empty()) {
+      EXPECT_EQ(f.rom.bytes(), original);
+    }
     f.input.abbrevText = "ab";  // over what the SAVE wrote
     EXPECT_EQ(save(f).messages, Strings{kSaved});
   }
