@@ -17,8 +17,7 @@ constexpr std::size_t kMaxPatch = 255;
 std::vector<Region> buildRegions() {
   std::vector<Region> regions = {
       {layout::kSignatureOffset, 1},
-      {layout::kTeamNamePointerOffset,
-       layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - layout::kTeamNamePointerOffset},
+      {layout::kTeamNamePointerOffset, layout::kTeamNamePlacesSize},
   };
   for (const TeamRow& row : teamTable()) {
     const auto records = std::min<std::uint32_t>(static_cast<std::uint32_t>(row.recordBudget) + 2,

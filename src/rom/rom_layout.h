@@ -13,6 +13,9 @@ inline constexpr std::uint32_t kTeamNameBlockOffset = 0xE1881;
 inline constexpr std::uint32_t kTeamNameBlockSize = 261;  // written by SAVE
 inline constexpr std::uint32_t kTeamNameBlockRead = 260;  // read by team load
 inline constexpr std::uint32_t kTeamNamePointerOffset = 0xE1849;
+// The pointer table and the block behind it, as one range.
+inline constexpr std::uint32_t kTeamNamePlacesSize =
+    kTeamNameBlockOffset + kTeamNameBlockSize - kTeamNamePointerOffset;
 inline constexpr int kTeamCount = 28;
 
 inline constexpr std::uint32_t kAwayPaletteBase = 0xB4BD0;

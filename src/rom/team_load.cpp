@@ -15,7 +15,6 @@ namespace quarven {
 namespace {
 
 constexpr std::size_t kPointerTableBytes = layout::kTeamNameBlockOffset - layout::kTeamNamePointerOffset;
-constexpr std::size_t kTeamNamePlaceRead = kPointerTableBytes + layout::kTeamNameBlockSize;
 
 // The bytes of one team, each structure read in one piece.
 struct TeamBytes {
@@ -171,7 +170,7 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   if (!row) return unknownTeam(teamKey, current);
 
   // The pointer table and the block up to its 261st byte, where the image holds that byte.
-  std::vector<std::uint8_t> names(kTeamNamePlaceRead);
+  std::vector<std::uint8_t> names(layout::kTeamNamePlacesSize);
   if (rom.size() < layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize) names.pop_back();
   if (auto failure = readPlace(rom, *row, layout::kTeamNamePointerOffset, names))
     return unchanged(TeamLoadOutcome::Failed, current, *failure);

@@ -50,10 +50,7 @@ std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bo
                               bool withinBudget, bool writesRoster) {
   std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
                                {team.awaycoloraddress, layout::kPaletteSize}};
-  if (writesTeamNames)
-    places.push_back(
-        {layout::kTeamNamePointerOffset,
-         layout::kTeamNameBlockOffset + layout::kTeamNameBlockSize - layout::kTeamNamePointerOffset});
+  if (writesTeamNames) places.push_back({layout::kTeamNamePointerOffset, layout::kTeamNamePlacesSize});
   if (withinBudget) {
     places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
     const std::uint64_t records =
