@@ -19,6 +19,7 @@
 #include "rom/team_table.h"
 #include "rom_patch.h"
 #include "save/player_record_writer.h"
+#include "save/save_stages.h"
 #include "save/save_validation.h"
 #include "save_edits.h"
 #include "save_fixture.h"
@@ -124,11 +125,12 @@ void checkSecondWriter(MemoryRom& rom, SelectedTeam& state, const save::SaveInpu
 
 // The outcome a SAVE of the window must have: over the budget only when it writes the roster (an
 // edited one, or any after a save that could not be put back).
-save::SaveOutcome expectedOutcome(const SelectedTeam& loaded, const save::SaveInput& input, bool partial) {
+save::SaveOutcome expectedOutcome(const SelectedTeam& loaded, const save::SaveInput& input,
+                                  bool recordsHalfWritten) {
   const save::PlanResult prepared =
       save::prepareSave(loaded, input, colours::editthecolor(input.sampleColours));
   fuzz::require(prepared.plan.has_value(), "SAVE refused valid edits");
-  const bool writesRoster = prepared.plan->rosterEdited || partial;
+  const bool writesRoster = prepared.plan->rosterEdited || recordsHalfWritten;
   return writesRoster && save::playerRecordBytes(prepared.plan->players) > loaded.playerletterlimit
              ? save::SaveOutcome::OverBudget
              : save::SaveOutcome::Saved;
@@ -169,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // has the window as edited, or as the load left it (the edits typed back).
   const fuzz::EditedTeam* shown = &edited;
   fuzz::EditedTeam asLoaded;
-  bool partial = false;
+  save::HalfWritten half;
   if (mishap.failingWrite >= 0) {
     const save::SaveResult failed =
         fuzz::checkedSave(rom, state, edited.input, {mishap.failingWrite, mishap.putBackFails});
@@ -177,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // A put-back that fails may still find a range as it was (the failed write changed nothing
       // there); checkedSave has made sure that a SAVE saying so left the image as it was.
       fuzz::require(failed.imageRestored || mishap.putBackFails, "a failed SAVE did not put the image back");
-      partial = !failed.imageRestored;
+      half = save::halfWritten(state);
       if (mishap.windowAsLoaded) {
         fuzz::FuzzReader noEdits({});
         asLoaded = fuzz::applyEdits(noEdits, load, windowAfter(load, image));
@@ -190,15 +192,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const save::SaveResult saved = fuzz::checkedSave(rom, state, shown->input);
-  const save::SaveOutcome expected = expectedOutcome(load.state, shown->input, partial);
+  const save::SaveOutcome expected = expectedOutcome(load.state, shown->input, half.records);
   fuzz::require(saved.outcome == expected, expected == save::SaveOutcome::Saved
                                                ? "SAVE did not take valid edits"
                                                : "SAVE took a roster over its budget");
   if (expected != save::SaveOutcome::Saved) return 0;
   fuzz::require(saved.teamNameBlockRefused != shown->blockFits,
                 "the team-name block was refused or not as it fits");
-  // With team-name change on, the names are written for a new name, and in full after a failed SAVE.
-  const bool namesWritten = shown->input.teamNameChangeOn && (shown->teamName != load.text10() || partial);
+  // With team-name change on, the names are written for a new name; after a failed SAVE that left
+  // them half written, whatever the option.
+  const bool namesWritten =
+      (shown->input.teamNameChangeOn && shown->teamName != load.text10()) || half.teamNames;
   for (const std::uint32_t offset : testing::differingOffsets(kept, rom.bytes()))
     fuzz::require(testing::savePlace(row, offset, namesWritten),
                   "SAVE changed a byte outside the team's places, or the names with no name edited");

@@ -71,7 +71,7 @@ std::unique_ptr<FileRom> FileRom::open(const std::string& path, Mode mode, std::
     ::close(fd);
     return nullptr;
   }
-  return std::unique_ptr<FileRom>(new FileRom(fd, static_cast<std::size_t>(st.st_size)));
+  return std::unique_ptr<FileRom>(new FileRom(fd, static_cast<std::size_t>(st.st_size), path));
 }
 
 FileRom::~FileRom() {
@@ -109,6 +109,13 @@ bool FileRom::reserve(std::uint32_t offset, std::size_t count) {
   const int error = ::posix_fallocate(fd_, static_cast<off_t>(offset), static_cast<off_t>(count));
   // A file system that cannot reserve ahead leaves the writes to find out.
   return error == 0 || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL;
+}
+
+bool FileRom::atItsPath() const {
+  struct stat opened {
+  }, named{};
+  return ::fstat(fd_, &opened) == 0 && ::stat(path_.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+         opened.st_ino == named.st_ino;
 }
 
 }  // namespace quarven

@@ -27,6 +27,9 @@ class RomImage {
   // needs blocks for its holes). Changes no byte. False when the space cannot be had; true where
   // there is nothing to reserve, or the file system cannot reserve ahead.
   virtual bool reserve(std::uint32_t /*offset*/, std::size_t /*count*/) { return true; }
+  // False once the file it reads and writes is no longer the one its path names (another program
+  // renamed a file over it, or removed it): writes made since reach no file the user opens.
+  virtual bool atItsPath() const { return true; }
 
   // One byte; false past the end.
   bool readByte(std::uint32_t offset, std::uint8_t& value) { return read(offset, {&value, 1}); }
@@ -64,11 +67,13 @@ class FileRom : public RomImage {
   bool read(std::uint32_t offset, std::span<std::uint8_t> out) override;
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override;
   bool reserve(std::uint32_t offset, std::size_t count) override;
+  bool atItsPath() const override;
 
  private:
-  FileRom(int fd, std::size_t size) : fd_(fd), size_(size) {}
+  FileRom(int fd, std::size_t size, std::string path) : fd_(fd), size_(size), path_(std::move(path)) {}
   int fd_;
   std::size_t size_;
+  std::string path_;
 };
 
 // Opens the ROM image that an operation works on. The window opens files; tests hand out memory.

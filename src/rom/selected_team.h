@@ -11,6 +11,7 @@
 #include "rom/known_bytes.h"
 #include "rom/rom_layout.h"
 #include "rom/team_name_block.h"
+#include "rom/unfinished_writes.h"
 
 namespace quarven {
 
@@ -56,10 +57,9 @@ struct SelectedTeam {
   // The bytes at every place a SAVE may write, as the load read them and the SAVEs since wrote them:
   // a SAVE asks before it overwrites what another program changed there.
   KnownBytes onDisk;
-  // True once a SAVE of this load stopped part way and could not put back what it wrote: the image
-  // may hold part of that save, so the next SAVE writes every place of the team in full (the
-  // roster, and with team-name change on the team-name block, too) until one completes.
-  bool partialSave = false;
+  // What SAVEs of this load that failed part way could not put back: the places it lies in are half
+  // written, and every later SAVE writes them in full until one has written all of it.
+  UnfinishedWrites unfinished;
 
   // The colour words of the colour slots as read, 0..9 home and 10..19 away, so a slot the user did
   // not recolour goes back byte for byte: a word the colour key table has no row for, or whose

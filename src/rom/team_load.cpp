@@ -192,7 +192,7 @@ TeamLoadResult loadTeam(RomImage& rom, std::string_view teamKey, const SelectedT
   result.state = std::move(state);
   setTeamRow(result.state, *row);
   result.state.onDisk = knownPlaces(*row, names, bytes);
-  result.state.partialSave = false;
+  result.state.unfinished = {};
   const RecordWalk walk = walkRecords(bytes.records, row->playerCount);
   fillRoster(result, *row, walk, shownNumbers);
   fillLines(result, *row, bytes.lines);

@@ -2,17 +2,19 @@
 
 namespace quarven::save {
 
-Overwrites findOverwrites(RomImage& image, const KnownBytes& known, const std::vector<LoggedWrite>& writes) {
-  std::vector<std::uint8_t> current;
+Comparison compareWithImage(RomImage& image, const KnownBytes& known,
+                            const std::vector<LoggedWrite>& writes) {
+  Comparison seen;
   for (const LoggedWrite& write : writes) {
-    current.resize(write.bytes.size());
-    if (!image.read(write.offset, current)) return Overwrites::ImageUnreadable;
-    for (std::size_t i = 0; i < current.size(); ++i) {
-      const auto was = known.at(write.offset + static_cast<std::uint32_t>(i));
-      if (was && *was != current[i] && write.bytes[i] != current[i]) return Overwrites::ChangedOnDisk;
+    LoggedWrite& current = seen.current.emplace_back(LoggedWrite{write.offset, write.bytes});
+    if (!image.read(write.offset, current.bytes)) return {Overwrites::ImageUnreadable, {}};
+    for (std::size_t i = 0; i < current.bytes.size(); ++i) {
+      const std::uint8_t now = current.bytes[i];
+      if (write.bytes[i] != now && !known.accepts(write.offset + static_cast<std::uint32_t>(i), now))
+        seen.found = Overwrites::ChangedOnDisk;
     }
   }
-  return Overwrites::Nothing;
+  return seen;
 }
 
 }  // namespace quarven::save

@@ -11,12 +11,19 @@
 namespace quarven::save {
 
 enum class Overwrites {
-  Nothing,          // every byte to be written holds what the editor knew, or is written as it is
+  Nothing,          // every byte to be written holds a value the editor knows, or is written as it is
   ChangedOnDisk,    // a byte changed since, and the save would write another value over it
   ImageUnreadable,  // a place could not be read to compare
 };
 
-// Bytes the editor does not know (outside the known places, or forgotten) are not compared.
-Overwrites findOverwrites(RomImage& image, const KnownBytes& known, const std::vector<LoggedWrite>& writes);
+struct Comparison {
+  Overwrites found = Overwrites::Nothing;
+  // The image's bytes under each write, in the writes' order (all of them unless unreadable): what
+  // the writes will replace, and what the user let stand when asked.
+  std::vector<LoggedWrite> current;
+};
+
+// Bytes outside the known places are not compared.
+Comparison compareWithImage(RomImage& image, const KnownBytes& known, const std::vector<LoggedWrite>& writes);
 
 }  // namespace quarven::save

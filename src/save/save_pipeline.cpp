@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "colours/colour_word_table.h"
-#include "save/abbreviation_writer.h"
-#include "save/line_table_writer.h"
 #include "save/overwrite_check.h"
-#include "save/palette_writer.h"
 #include "save/player_record_writer.h"
 #include "save/save_messages.h"
+#include "save/save_stages.h"
 #include "save/save_validation.h"
 #include "save/team_name_stage.h"
-#include "save/text_encoding.h"
 #include "save/write_journal.h"
 #include "save/write_log.h"
 
@@ -29,7 +26,8 @@ constexpr const char* kWriteFailedRestored =
 constexpr const char* kWriteFailedNotRestored =
     "Writing to the ROM image failed, so the save was stopped part way, and what it had written could "
     "not be put back: the ROM image may hold part of this save. Check that the file still exists and "
-    "can be written, then save again; a save that completes writes all of this team's data.";
+    "can be written, then save again before you load another team, open another ROM image or quit; a "
+    "save that completes finishes this team's data.";
 constexpr const char* kTooShort = "The ROM image is too short to hold this team's data. Nothing was saved.";
 constexpr const char* kChangedOnDisk =
     "The ROM image has changed on disk since this team was loaded: another program has written to it. "
@@ -37,28 +35,11 @@ constexpr const char* kChangedOnDisk =
 constexpr const char* kNoRoom =
     "The room this save needs in the ROM image's file could not be reserved (is the disk full?). "
     "Nothing was saved.";
-
-struct Place {
-  std::uint64_t offset = 0;
-  std::uint64_t count = 0;
-};
-
-// The ranges this save writes: both palettes, the pointer table and the team-name block when the
-// names are written, and within the budget the abbreviation field and the line table, with the
-// player record block behind it when a name or number was edited.
-std::vector<Place> savePlaces(const SelectedTeam& team, const SavePlan& plan, bool writesTeamNames,
-                              bool withinBudget, bool writesRoster) {
-  std::vector<Place> places = {{team.homecoloraddress, layout::kPaletteSize},
-                               {team.awaycoloraddress, layout::kPaletteSize}};
-  if (writesTeamNames) places.push_back({layout::kTeamNamePointerOffset, layout::kTeamNamePlacesSize});
-  if (withinBudget) {
-    places.push_back({team.abbrevaddress, plan.abbrevLetters.size()});
-    const std::uint64_t records =
-        writesRoster ? static_cast<std::uint64_t>(playerRecordBytes(plan.players)) + 2 : 0;
-    places.push_back({layout::lineTable(team.firstRecord()), layout::kLineTableSize + records});
-  }
-  return places;
-}
+constexpr const char* kNotRead =
+    "The ROM image could not be read to compare it with what this save will write. Nothing was saved.";
+constexpr const char* kReplaced =
+    "Another program replaced or removed the ROM image while this save was writing to it, so the changes "
+    "did not reach the file now at its path. Nothing was saved there; save again.";
 
 bool holdsPlaces(const RomImage& rom, const SelectedTeam& team, const std::vector<Place>& places) {
   if (team.playeraddress == 0 || team.firstRecord() < layout::kLineTableSize) return false;
@@ -72,145 +53,131 @@ bool reservePlaces(RomImage& rom, const std::vector<Place>& places) {
   });
 }
 
-// What a save writes, decided before the image is opened.
-struct Decisions {
-  bool writesTeamNames = false;
-  bool writesRoster = false;
-  bool withinBudget = false;
-};
+// One SAVE from the opening of the image to the message that ends it.
+class SaveRun {
+ public:
+  SaveRun(RomOpener& opener, SelectedTeam& team, Messenger& messenger, const Stages& stages)
+      : opener_(opener), team_(team), messenger_(messenger), stages_(stages) {}
 
-Decisions decide(const SelectedTeam& team, const SaveInput& input, const SavePlan& plan,
-                 const TeamNameLayout& names, std::int64_t playerletters) {
-  Decisions d;
-  // After a save that stopped part way and could not put back what it wrote, every place is written.
-  const bool full = team.partialSave;
-  // Names are laid out again only for a new name: a block that another tool laid out otherwise
-  // (filler, pointer high bytes, names out of place) stays as it is while the name is as loaded.
-  const bool teamNameEdited = !showsTeamNameBytes(input.teamNameText, team.teamnameLoaded);
-  d.writesTeamNames =
-      input.teamNameChangeOn && fitsTeamNameBlock(names) && (teamNameEdited || team.teamNamesWritten || full);
-  // An unedited roster stays as it is: rewriting it would put what the window cannot show (a length
-  // word's high byte, an odd record length, a missing end marker) into the normal form.
-  d.writesRoster = plan.rosterEdited || team.rosterWritten || full;
-  // The record budget limits what the roster writer lays out: a stored roster that is not written
-  // again (another tool may have laid it out past the budget) holds no other save back.
-  d.withinBudget = !d.writesRoster || playerletters <= team.playerletterlimit;
-  return d;
-}
+  SaveResult run(std::int64_t playerletters) {
+    result_.playerletters = playerletters;
+    if (!openComparedImage()) return result_;
+    // Only now that the save will write: reserving room changes the file's time.
+    if (!reservePlaces(*file_, stages_.places())) return close(SaveOutcome::NoRoom, kNoRoom);
+    return write();
+  }
 
-// The writes of a save in their order, each stage through the image given: laid out first to be
-// compared with the image, then made.
-struct Stages {
-  const SelectedTeam& team;
-  const SavePlan& plan;
-  const TeamNameLayout& names;
-  Decisions decided;
+ private:
+  // Opens the image and compares it with what the save will write. When another program changed a
+  // byte the save would write over, the image is closed and the user asked; on Yes it is opened
+  // again from its path and compared again, with the bytes the user let stand accepted, until
+  // nothing has changed since the question. False when the save ends here (message shown).
+  bool openComparedImage() {
+    KnownBytes expected = team_.onDisk;
+    for (;;) {
+      std::string reason;
+      file_ = opener_.open(FileRom::Mode::ReadWrite, &reason);
+      if (!file_)
+        return stop(SaveOutcome::NotOpened,
+                    "The ROM image could not be opened for writing (" + reason + "). Nothing was saved.");
+      if (!holdsPlaces(*file_, team_, stages_.places())) return stop(SaveOutcome::ImageTooShort, kTooShort);
+      WriteLog planned(*file_, WriteLog::Mode::LayOutOnly);
+      seen_ = stages_.all(planned) ? compareWithImage(*file_, expected, planned.writes())
+                                   : Comparison{Overwrites::ImageUnreadable, {}};
+      if (seen_.found == Overwrites::ImageUnreadable) return stop(SaveOutcome::NotRead, kNotRead);
+      if (seen_.found == Overwrites::Nothing) return true;
+      file_.reset();
+      if (!messenger_.ask(kChangedOnDisk)) return stop(SaveOutcome::ChangedOnDisk, {});
+      for (const LoggedWrite& now : seen_.current) expected.allow(now.offset, now.bytes);
+    }
+  }
 
-  bool palettes(RomImage& rom) const {
-    return writeUniformPalettes(rom, team.homecoloraddress, team.awaycoloraddress, plan.slotWords);
+  // Every write goes through the journal, so that a failed one can be undone with all before it,
+  // and through a log, so that the bytes the editor knows in the image follow what it wrote.
+  SaveResult write() {
+    WriteJournal journal(*file_, std::move(seen_.current));
+    WriteLog rom(journal, WriteLog::Mode::PassOn);
+    const Decisions& decided = stages_.decided;
+    if (!stages_.palettes(rom)) return failed(journal);
+    if (!fitsTeamNameBlock(stages_.names)) {
+      result_.teamNameBlockRefused = true;
+      messenger_.show(kTeamNameBlockTooLong);
+    }
+    if (!stages_.teamNames(rom)) return failed(journal);
+    if (decided.withinBudget && !stages_.rest(rom)) return failed(journal);
+    if (!file_->atItsPath()) {
+      journal.restore();  // the file no longer at the path keeps what it held, where that works
+      return close(SaveOutcome::Replaced, kReplaced);
+    }
+    kept(rom.writes());
+    if (!decided.withinBudget) {
+      messenger_.show(overBudgetMessage(result_.playerletters - team_.playerletterlimit));
+      return close(SaveOutcome::OverBudget, {});  // closed once the message has been dismissed
+    }
+    return close(SaveOutcome::Saved, kSaved);
   }
-  bool teamNames(RomImage& rom) const { return !decided.writesTeamNames || writeTeamNameBlock(rom, names); }
-  // Within the budget: the abbreviation, the player records and the line table.
-  bool roster(RomImage& rom) const {
-    const std::uint32_t firstRecord = team.firstRecord();
-    return saveteamabbrev(rom, team.abbrevaddress, plan.abbrevLetters) &&
-           (!decided.writesRoster || saveplayernames(rom, firstRecord, plan.players, team.playerextra)) &&
-           savelinechanges(rom, firstRecord, plan.lineSlots);
+
+  // Written for good: the editor knows these bytes, and the places they complete are whole again.
+  void kept(const std::vector<LoggedWrite>& writes) {
+    for (const LoggedWrite& write : writes) {
+      team_.onDisk.update(write.offset, write.bytes);
+      team_.unfinished.finish(write.offset, write.bytes.size());
+    }
+    if (stages_.decided.writesTeamNames) team_.teamNamesWritten = true;
+    if (stages_.decided.withinBudget && stages_.decided.writesRoster) team_.rosterWritten = true;
   }
-  bool all(RomImage& rom) const {
-    return palettes(rom) && teamNames(rom) && (!decided.withinBudget || roster(rom));
+
+  // What could not be put back may hold the value before this save or the one tried.
+  SaveResult failed(WriteJournal& journal) {
+    result_.imageRestored = journal.restore();
+    for (const WriteJournal::Entry& entry : journal.notPutBack()) {
+      team_.unfinished.add(entry.offset, entry.before, entry.tried);
+      team_.onDisk.allow(entry.offset, entry.tried);
+    }
+    return close(SaveOutcome::WriteFailed,
+                 result_.imageRestored ? kWriteFailedRestored : kWriteFailedNotRestored);
   }
+
+  SaveResult close(SaveOutcome outcome, const std::string& message) {
+    file_.reset();
+    if (!message.empty()) messenger_.show(message);
+    result_.outcome = outcome;
+    return result_;
+  }
+  bool stop(SaveOutcome outcome, const std::string& message) {
+    close(outcome, message);
+    return false;
+  }
+
+  RomOpener& opener_;
+  SelectedTeam& team_;
+  Messenger& messenger_;
+  const Stages& stages_;
+  std::unique_ptr<RomImage> file_;
+  Comparison seen_;
+  SaveResult result_;
 };
 
 }  // namespace
 
-SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input, Messenger& messenger) {
-  SaveResult result;
-  if (const auto problem = checkTeamNameLength(input.teamNameText)) {
+SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& window, Messenger& messenger) {
+  if (const auto problem = checkTeamNameLength(window.teamNameText)) {
     messenger.show(*problem);
-    result.outcome = SaveOutcome::TeamNameRefused;
-    return result;
+    return {SaveOutcome::TeamNameRefused};
   }
+  const HalfWritten half = halfWritten(team);
+  const SaveInput input = withHalfWrittenPlaces(window, half);
   const TeamNameLayout names = layoutTeamNames(applyEditedTeamName(team, input.teamNameText));
 
   PlanResult prepared = prepareSave(team, input, colours::editthecolor(input.sampleColours));
   if (!prepared.plan) {
     messenger.show(prepared.problem);
-    result.outcome = SaveOutcome::InputRefused;
-    return result;
+    return {SaveOutcome::InputRefused};
   }
   const SavePlan& plan = *prepared.plan;
-  result.playerletters = playerRecordBytes(plan.players);
-  const Decisions decided = decide(team, input, plan, names, result.playerletters);
-  const Stages stages{team, plan, names, decided};
-
-  std::string reason;
-  std::unique_ptr<RomImage> file = opener.open(FileRom::Mode::ReadWrite, &reason);
-  if (!file) {
-    messenger.show("The ROM image could not be opened for writing (" + reason + "). Nothing was saved.");
-    result.outcome = SaveOutcome::NotOpened;
-    return result;
-  }
-  const auto close = [&](SaveOutcome outcome, const char* message) {
-    file.reset();
-    if (message) messenger.show(message);
-    result.outcome = outcome;
-    return result;
-  };
-  const std::vector<Place> places =
-      savePlaces(team, plan, decided.writesTeamNames, decided.withinBudget, decided.writesRoster);
-  if (!holdsPlaces(*file, team, places)) return close(SaveOutcome::ImageTooShort, kTooShort);
-  if (!reservePlaces(*file, places)) return close(SaveOutcome::NoRoom, kNoRoom);
-
-  // Every write goes through the journal, so that a failed one can be undone with all before it,
-  // and through a log, so that the bytes the editor knows in the image follow what it wrote.
-  WriteJournal journal(*file);
-  WriteLog rom(journal, WriteLog::Mode::PassOn);
-  const auto failed = [&] {
-    result.imageRestored = journal.restore();
-    if (!result.imageRestored) {
-      team.partialSave = true;
-      for (const LoggedWrite& write : rom.writes()) team.onDisk.forget(write.offset, write.bytes.size());
-    }
-    return close(SaveOutcome::WriteFailed,
-                 result.imageRestored ? kWriteFailedRestored : kWriteFailedNotRestored);
-  };
-  // Written for good once no later write fails.
-  const auto kept = [&](bool complete) {
-    for (const LoggedWrite& write : rom.writes()) team.onDisk.update(write.offset, write.bytes);
-    if (decided.writesTeamNames) team.teamNamesWritten = true;
-    if (!complete) return;
-    if (decided.writesRoster) team.rosterWritten = true;
-    team.partialSave = false;
-  };
-
-  // Laid out first: what another program changed since the load is not overwritten unasked.
-  WriteLog planned(*file, WriteLog::Mode::LayOutOnly);
-  if (!stages.all(planned)) return failed();
-  switch (findOverwrites(*file, team.onDisk, planned.writes())) {
-    case Overwrites::ImageUnreadable:
-      return failed();
-    case Overwrites::ChangedOnDisk:
-      if (!messenger.ask(kChangedOnDisk)) return close(SaveOutcome::ChangedOnDisk, nullptr);
-      break;
-    case Overwrites::Nothing:
-      break;
-  }
-
-  if (!stages.palettes(rom)) return failed();
-  if (!fitsTeamNameBlock(names)) {
-    result.teamNameBlockRefused = true;
-    messenger.show(kTeamNameBlockTooLong);
-  }
-  if (!stages.teamNames(rom)) return failed();
-  if (!decided.withinBudget) {
-    messenger.show(overBudgetMessage(result.playerletters - team.playerletterlimit));
-    kept(false);
-    return close(SaveOutcome::OverBudget, nullptr);  // closed once the message has been dismissed
-  }
-  if (!stages.roster(rom)) return failed();
-  kept(true);
-  return close(SaveOutcome::Saved, kSaved);
+  const std::int64_t playerletters = playerRecordBytes(plan.players);
+  const Stages stages{team, plan, names, decide(team, input, plan, names, playerletters, half)};
+  return SaveRun(opener, team, messenger, stages).run(playerletters);
 }
 
 }  // namespace quarven::save

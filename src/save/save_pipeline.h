@@ -21,6 +21,8 @@ enum class SaveOutcome {
   WriteFailed,      // a write failed; what was written is put back where that works (imageRestored)
   OverBudget,       // palettes and team name written; roster, abbreviation and lines not
   ChangedOnDisk,    // the image changed on disk since the load; the user chose not to overwrite it
+  NotRead,          // the image could not be read to compare it with the writes; nothing written
+  Replaced,         // the file at the path was replaced or removed while the save wrote; not saved
 };
 
 struct SaveResult {

@@ -306,7 +306,7 @@ TEST(SavePipeline, SaveAfterOneThatCouldNotBePutBackWritesTheTeamInFull) {
               std::tuple(SaveOutcome::WriteFailed, false));
     f.input = loaded;
     EXPECT_EQ(save(f).messages, Strings{kSaved});
-    EXPECT_FALSE(f.team.partialSave);
+    EXPECT_TRUE(f.team.unfinished.empty());
     const TeamLoadResult reload = loadTeam(f.rom, "Bruins", {});
     const SaveInput shown = testing::saveInputFromLoad(reload, teamNames);
     EXPECT_EQ(reload.outcome, TeamLoadOutcome::Loaded);
