@@ -50,37 +50,56 @@ bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames) {
 
 namespace {
 
-// A view of a MemoryRom that tells its opener when it is closed and can fail writes.
-class MemoryView : public RomImage {
+// A view of an image that tells its opener when it is closed and can fail writes.
+class FaultyView : public RomImage {
  public:
-  MemoryView(MemoryRom& rom, MemoryOpener& opener) : rom_(rom), opener_(opener) { opener_.isOpen = true; }
-  ~MemoryView() override { opener_.isOpen = false; }
-  std::size_t size() const override { return rom_.size(); }
-  bool read(std::uint32_t offset, std::span<std::uint8_t> out) override { return rom_.read(offset, out); }
+  FaultyView(RomImage& image, std::unique_ptr<RomImage> owned, FaultyOpener& opener)
+      : image_(image), owned_(std::move(owned)), opener_(opener) {
+    opener_.isOpen = true;
+  }
+  ~FaultyView() override { opener_.isOpen = false; }
+  std::size_t size() const override { return image_.size(); }
+  bool read(std::uint32_t offset, std::span<std::uint8_t> out) override {
+    ++opener_.reads;
+    return image_.read(offset, out);
+  }
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override {
     const int number = opener_.writes++;
     const int failing = opener_.failingWrite;
     if (failing >= 0 && (number == failing || (number > failing && opener_.laterWritesFail))) {
-      if (number == failing) rom_.write(offset, bytes.first(bytes.size() / 2));
+      if (number == failing) image_.write(offset, bytes.first(bytes.size() / 2));
       return false;
     }
     opener_.writtenRanges.emplace_back(offset, bytes.size());
-    return rom_.write(offset, bytes);
+    return image_.write(offset, bytes);
   }
   bool reserve(std::uint32_t offset, std::size_t count) override {
-    return !opener_.reserveFails && rom_.reserve(offset, count);
+    return !opener_.reserveFails && image_.reserve(offset, count);
   }
+  bool atItsPath() const override { return image_.atItsPath(); }
 
  private:
-  MemoryRom& rom_;
-  MemoryOpener& opener_;
+  RomImage& image_;
+  std::unique_ptr<RomImage> owned_;
+  FaultyOpener& opener_;
 };
 
 }  // namespace
 
-std::unique_ptr<RomImage> MemoryOpener::open(FileRom::Mode, std::string*) {
+std::unique_ptr<RomImage> FaultyOpener::view(RomImage& image, std::unique_ptr<RomImage> owned) {
   ++opens;
-  return std::make_unique<MemoryView>(rom_, *this);
+  return std::make_unique<FaultyView>(image, std::move(owned), *this);
+}
+
+std::unique_ptr<RomImage> MemoryOpener::open(FileRom::Mode, std::string*) {
+  return view(rom_);
+}
+
+std::unique_ptr<RomImage> FaultyFileOpener::open(FileRom::Mode mode, std::string* error) {
+  std::unique_ptr<RomImage> file = FileRom::open(path_, mode, error);
+  if (!file) return nullptr;
+  RomImage& image = *file;
+  return view(image, std::move(file));
 }
 
 }  // namespace quarven::testing

@@ -55,6 +55,7 @@ class RecordingMessenger : public Messenger {
   bool ask(const std::string& question) override {
     texts.push_back(question);
     ++questions;
+    if (onAsk) onAsk();
     const bool yes = !answers.empty() && answers.front();
     if (!answers.empty()) answers.pop_front();
     return yes;
@@ -63,29 +64,49 @@ class RecordingMessenger : public Messenger {
   std::vector<std::string> titles;
   std::vector<UserMessage::Icon> icons;
   std::function<void(const UserMessage&)> onShow;
+  std::function<void()> onAsk;  // runs while the question is on screen, before it is answered
   int questions = 0;
   std::deque<bool> answers;  // true for Yes
 };
 
-// Hands out views of one MemoryRom, counts the openings and knows whether a view is still open.
-// Notes each write made. Write number `failingWrite` (counted from 0) fails after writing the first
-// half of its bytes, as a file system that runs out of room part way does; with `laterWritesFail`
-// every write after it fails too. `reserveFails` makes every reservation fail.
-class MemoryOpener : public RomOpener {
+// Hands out views of ROM images that can fail writes, counts the openings and knows whether a view
+// is still open. Notes each write made. Write number `failingWrite` (counted from 0) fails after
+// writing the first half of its bytes, as a file system that runs out of room part way does; with
+// `laterWritesFail` every write after it fails too. `reserveFails` makes every reservation fail.
+class FaultyOpener : public RomOpener {
  public:
-  explicit MemoryOpener(MemoryRom& rom) : rom_(rom) {}
-  std::unique_ptr<RomImage> open(FileRom::Mode mode, std::string* error) override;
-
   int opens = 0;
   bool isOpen = false;
   int failingWrite = -1;  // -1: writes never fail
   bool laterWritesFail = false;
   bool reserveFails = false;
   int writes = 0;                                                    // writes tried
+  int reads = 0;                                                     // reads made
   std::vector<std::pair<std::uint32_t, std::size_t>> writtenRanges;  // offset and size of each write made
+
+ protected:
+  // A view of `image` (owned when `owned` is given) under the faults set here.
+  std::unique_ptr<RomImage> view(RomImage& image, std::unique_ptr<RomImage> owned = nullptr);
+};
+
+// Views of one MemoryRom.
+class MemoryOpener : public FaultyOpener {
+ public:
+  explicit MemoryOpener(MemoryRom& rom) : rom_(rom) {}
+  std::unique_ptr<RomImage> open(FileRom::Mode mode, std::string* error) override;
 
  private:
   MemoryRom& rom_;
+};
+
+// The file at a path, opened anew each time as the window opens it.
+class FaultyFileOpener : public FaultyOpener {
+ public:
+  explicit FaultyFileOpener(std::string path) : path_(std::move(path)) {}
+  std::unique_ptr<RomImage> open(FileRom::Mode mode, std::string* error) override;
+
+ private:
+  std::string path_;
 };
 
 }  // namespace quarven::testing
