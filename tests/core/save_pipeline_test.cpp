@@ -19,6 +19,7 @@ namespace quarven::save {
 namespace {
 
 using testing::makeSaveFixture;
+using testing::rosterNeeds;
 using testing::MemoryOpener;
 using testing::RecordingMessenger;
 using testing::SaveFixture;
@@ -130,13 +131,6 @@ TEST(SavePipeline, NumberTextsBecomeNumberBytes) {
     ASSERT_EQ(save(f).result.outcome, SaveOutcome::Saved) << text;
     EXPECT_EQ(f.rom.bytes()[f.row->firstRecord + 2 + f.input.nameTexts[0].size()], byte) << text;
   }
-}
-
-// Names of 27 letters and less, so that the roster needs its record budget plus `excess` bytes.
-void rosterNeeds(SaveFixture& f, int excess) {
-  int letters = f.row->recordBudget + excess - 10 * f.row->playerCount;
-  for (int p = 0; p < f.row->playerCount; ++p, letters -= 27)
-    f.input.nameTexts[p].assign(static_cast<std::size_t>(std::clamp(letters, 0, 27)), 'w');
 }
 
 // Over the budget only the palettes and the team name are written, with the message shown while the

@@ -1,5 +1,7 @@
 #include "save_fixture.h"
 
+#include <algorithm>
+
 #include "colours/colour_key_table.h"
 #include "colours/colour_model.h"
 #include "rom/rom_layout.h"
@@ -31,6 +33,12 @@ save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChang
   std::copy(home.begin(), home.end(), input.sampleColours.begin());
   std::copy(away.begin(), away.end(), input.sampleColours.begin() + layout::kColourSlots);
   return input;
+}
+
+void rosterNeeds(SaveFixture& f, int excess) {
+  int letters = f.row->recordBudget + excess - 10 * f.row->playerCount;
+  for (int p = 0; p < f.row->playerCount; ++p, letters -= 27)
+    f.input.nameTexts[p].assign(static_cast<std::size_t>(std::clamp(letters, 0, 27)), 'w');
 }
 
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames) {
@@ -65,6 +73,7 @@ class FaultyView : public RomImage {
   }
   bool write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override {
     const int number = opener_.writes++;
+    if (opener_.beforeWrite) opener_.beforeWrite(number);
     const int failing = opener_.failingWrite;
     if (failing >= 0 && (number == failing || (number > failing && opener_.laterWritesFail))) {
       if (number == failing) image_.write(offset, bytes.first(bytes.size() / 2));

@@ -38,6 +38,9 @@ SaveFixture makeSaveFixture(std::string_view teamKey, bool teamNameChangeOn = fa
 // sample boxes get the colours the uniform figures show.
 save::SaveInput saveInputFromLoad(const TeamLoadResult& load, bool teamNameChangeOn);
 
+// Names of 27 letters and less, so that the roster needs its record budget plus `excess` bytes.
+void rosterNeeds(SaveFixture& f, int excess);
+
 // True for the offsets a save of the team may change (the team-name places only when asked).
 bool savePlace(const TeamRow& row, std::uint32_t offset, bool teamNames);
 
@@ -80,8 +83,9 @@ class FaultyOpener : public RomOpener {
   int failingWrite = -1;  // -1: writes never fail
   bool laterWritesFail = false;
   bool reserveFails = false;
-  int writes = 0;                                                    // writes tried
-  int reads = 0;                                                     // reads made
+  std::function<void(int)> beforeWrite;  // runs before each write tried, with its number
+  int writes = 0;                        // writes tried
+  int reads = 0;                         // reads made
   std::vector<std::pair<std::uint32_t, std::size_t>> writtenRanges;  // offset and size of each write made
 
  protected:
