@@ -126,7 +126,7 @@ struct Conditions {
   int failingWrite = -1;
   bool putBackFails = false;
   std::deque<bool> answers = {};  // Yes is true
-  int questions = 0;         // how many SAVE asks
+  int questions = 0;              // how many SAVE asks
   Step whileAsking = {};
   int replacedBeforeWrite = -1;  // the file is renamed over before this write
 };
@@ -175,7 +175,7 @@ std::vector<Case> cases() {
       // While the question is on screen the image is closed; after Yes SAVE works on the file then
       // at the path, and asks again about what changed since it asked.
       {"RenamedOverWhileAsking",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {outside(kings.abbrevOffset + 2, {'Q'}), kNameEdited,
@@ -184,7 +184,7 @@ std::vector<Case> cases() {
                                   .whileAsking = renamedOver(layout::kTeamNameBlockOffset, 'q')}),
         reloadShowsTheWindow(), bytesAre(layout::kTeamNameBlockOffset, {'q'})}},
       {"ChangedAgainWhileAsking",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {outside(kings.abbrevOffset + 2, {'Q'}), kNameEdited,
@@ -192,26 +192,26 @@ std::vector<Case> cases() {
              {.answers = {true, false}, .questions = 2, .whileAsking = outside(kingsLine, {9})}),
         bytesAre(kingsLine, {9}), bytesAre(kings.abbrevOffset + 2, {'Q'})}},
       {"RenamedOverWhileWriting",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {kNameEdited, keep(), save(SaveOutcome::Replaced, {.replacedBeforeWrite = 5}), fileIsKept(),
         save(SaveOutcome::Saved), reloadShowsTheWindow()}},
       // No: not a byte, nor the file's time, changes.
       {"AnsweredNo",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {outside(kings.abbrevOffset, {'Q'}), kNameEdited, keep(),
         save(SaveOutcome::ChangedOnDisk, {.questions = 1}), fileUntouched()}},
       {"ChangeInAnEditedRosterAsks",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {kNameEdited, outside(kingsRecord5, {'#'}), keep(), save(SaveOutcome::ChangedOnDisk, {.questions = 1}),
         fileUntouched()}},
       {"OverBudgetAsksNothingAboutWhatItDoesNotWrite",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {kOverBudget, outside(kingsRecord5, {'#'}), outside(kingsLine, {9}),
@@ -240,14 +240,14 @@ std::vector<Case> cases() {
         save(SaveOutcome::Saved)}},
       // Half-written team names are finished from the window, whatever the option.
       {"HalfWrittenNamesFinishedWithTeamNameChangeOff",
-       {},
+       SyntheticRom(),
        "Bruins",
        true,
        {edit([](save::SaveInput& in) { in.teamNameText = "BEES"; }),
         save(SaveOutcome::WriteFailed, {.failingWrite = 21, .putBackFails = true}), options(false, true),
         save(SaveOutcome::Saved), sameAsOneSave(true)}},
       {"HalfWrittenNamesFinishedWithTheLoadedNameTypedBack",
-       {},
+       SyntheticRom(),
        "Bruins",
        true,
        {keep(), edit([](save::SaveInput& in) { in.teamNameText = "BEES"; }),
@@ -255,7 +255,7 @@ std::vector<Case> cases() {
         options(true, true), typedBack(), save(SaveOutcome::Saved), fileIsKept()}},
       // A byte the failed save tried: either value is known, any other asks.
       {"TriedByteWithAThirdValueAsks",
-       {},
+       SyntheticRom(),
        "Kings",
        false,
        {kNameEdited, save(SaveOutcome::WriteFailed, {.failingWrite = 21, .putBackFails = true}),
@@ -263,7 +263,7 @@ std::vector<Case> cases() {
         save(SaveOutcome::ChangedOnDisk, {.questions = 1})}},
       // Names written, then another program lays the filler out again: another team's SAVE leaves it.
       {"FillerPutBackAfterNamesWereWrittenStaysForTheNextTeam",
-       {},
+       SyntheticRom(),
        "Bruins",
        true,
        {edit([](save::SaveInput& in) { in.teamNameText = "BEES"; }), save(SaveOutcome::Saved),
@@ -275,7 +275,7 @@ std::vector<Case> cases() {
        {keep(), edit([](save::SaveInput& in) { in.teamNameText = "BEES"; }), save(SaveOutcome::Saved),
         typedBack(), save(SaveOutcome::Saved), fileIsKept()}},
       {"OverBudgetThenLoadedNameTypedBack",
-       {},
+       SyntheticRom(),
        "Islanders",
        true,
        {keep(), kOverBudget, edit([](save::SaveInput& in) { in.teamNameText = "Isles"; }),
