@@ -252,7 +252,7 @@ std::vector<Case> cases() {
        true,
        {keep(), edit([](save::SaveInput& in) { in.teamNameText = "BEES"; }),
         save(SaveOutcome::WriteFailed, {.failingWrite = 21, .putBackFails = true}), options(false, true),
-        options(true, true), typedBack(), save(SaveOutcome::Saved), fileIsKept()}},
+        save(SaveOutcome::Saved), options(true, true), typedBack(), save(SaveOutcome::Saved), fileIsKept()}},
       // A byte the failed save tried: either value is known, any other asks.
       {"TriedByteWithAThirdValueAsks",
        SyntheticRom(),
@@ -281,6 +281,10 @@ std::vector<Case> cases() {
        {keep(), kOverBudget, edit([](save::SaveInput& in) { in.teamNameText = "Isles"; }),
         save(SaveOutcome::OverBudget), typedBack(), save(SaveOutcome::Saved), fileIsKept()}},
   };
+}
+
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
 }
 
 class SaveSequence : public ::testing::TestWithParam<Case> {};
