@@ -98,8 +98,10 @@ std::span<TextBox* const> Form1::lineSlots(int line) const {
   return const_cast<Form1*>(this)->lineSlots(line);
 }
 
-// The close box ends the program at once: no question, nothing saved.
+// The close box ends the program at once, nothing saved; it asks only while a failed save left the
+// team half written.
 void Form1::closeEvent(QCloseEvent* event) {
+  if (!mayLeaveTeam()) return event->ignore();
   event->accept();
   QCoreApplication::exit(0);
 }

@@ -149,6 +149,9 @@ class Form1 : public QMainWindow {
  private:
   // What SAVE hands to the save core: the boxes' texts and options and the sample colours.
   save::SaveInput saveInput() const;
+  // Before the window gives up the team shown (another team, another image, the end): while a
+  // failed save left it half written, true only when the user says so.
+  bool mayLeaveTeam();
 
   // Builders, called in the order of the Tab key (Qt's focus chain follows creation order).
   void buildWindow();

@@ -40,6 +40,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::mnuOpen_Click() {
+  if (!mayLeaveTeam()) return;
   openRom(true);
 }
 

@@ -72,6 +72,7 @@ void Form1::mnuNotTop_Click() {
 
 // Yes ends the program at once, without saving; No changes nothing.
 void Form1::mnuQuit_Click() {
+  if (!mayLeaveTeam()) return;
   const int answer = platform::MessageBox(
       this,
       QStringLiteral("Are you sure you want to quit QUARVEN EDITOR?") + "\n\n" + "If not then click NO.",

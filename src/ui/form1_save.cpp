@@ -1,6 +1,8 @@
 // The SAVE button: hands the window's texts, options and sample colours to the save core, which
 // checks them, writes the selected team into the ROM image and reports through message boxes.
 
+#include <QPushButton>
+
 #include "save/save_pipeline.h"
 #include "ui/form1.h"
 #include "ui/text_box.h"
@@ -13,6 +15,11 @@ namespace {
 std::string textOf(const TextBox* box) {
   return box->text().toStdString();
 }
+
+constexpr const char* kLeaveHalfWritten =
+    "A save of this team failed part way and what it had written could not be put back: the team's data "
+    "in the ROM image is half written. Press SAVE again to finish it before you leave this team; once "
+    "you leave, the editor can no longer finish it. Leave the team anyway?";
 }  // namespace
 
 save::SaveInput Form1::saveInput() const {
@@ -37,6 +44,12 @@ save::SaveInput Form1::saveInput() const {
     input.recoloured[slot] = SSTab1->recoloured(slot);
   }
   return input;
+}
+
+bool Form1::mayLeaveTeam() {
+  if (selectedTeam.unfinished.empty() || Command1->isHidden()) return true;
+  WindowMessenger messenger(this);
+  return messenger.ask(kLeaveHalfWritten);
 }
 
 void Form1::Command1_Click() {

@@ -21,6 +21,7 @@ QString text(const std::string& utf8) {
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
   if (rompath.isEmpty()) return;  // no image accepted yet: the buttons are hidden, nothing to read
+  if (!mayLeaveTeam()) return;
   std::array<std::string, layout::kMaxPlayers> shownNumbers;
   for (int row = 0; row < kPlayerRows; ++row) shownNumbers[row] = Text0[row]->text().toStdString();
 

@@ -156,5 +156,46 @@ TEST_F(SaveWindow, ImageChangedOnDiskIsOverwrittenOnlyAfterYes) {
   EXPECT_EQ(fileBytes(), original);
 }
 
+// A save failed part way and left the abbreviation half written (its first byte written, and not put
+// back). Another team, another image, Quit and the close box each ask first, No the default, and No
+// keeps the team in the window; once SAVE has finished the team, nothing asks.
+TEST_F(SaveWindow, LeavingAHalfWrittenTeamAsksFirst) {
+  startWith();
+  pressTeam(QStringLiteral("Kings"));
+  const QByteArray original = fileBytes();
+  const std::uint32_t abbrev = findTeamByKey("Kings")->abbrevOffset;
+  QByteArray halfWritten = original;
+  halfWritten[abbrev] = 'Z';
+  QFile file(form.rompath);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(halfWritten) == halfWritten.size());
+  file.close();
+  const std::uint8_t before = static_cast<std::uint8_t>(original[abbrev]), tried = 'Z';
+  form.selectedTeam.unfinished.add(abbrev, {&before, 1}, {&tried, 1});
+  form.selectedTeam.onDisk.allow(abbrev, {&tried, 1});
+
+  form.show();
+  lastDialogTitle.clear();
+  pressTeam(QStringLiteral("Bruins"));
+  form.mnuOpen->trigger();
+  form.mnuQuit->trigger();
+  EXPECT_FALSE(form.close());
+  ASSERT_EQ(boxes.calls.size(), 4u);
+  for (const platform::MessageBoxCall& call : boxes.calls) {
+    EXPECT_EQ(std::pair(call.title, call.style),
+              std::pair(QStringLiteral("QUARVEN EDITOR"),
+                        unsigned(platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2)));
+    EXPECT_TRUE(call.text.contains("half written")) << call.text.toStdString();
+  }
+  EXPECT_EQ(lastDialogTitle, QString());
+  EXPECT_EQ(form.Label4->text(), QStringLiteral("LOS ANGELES KINGS"));
+
+  form.Command1->click();
+  EXPECT_EQ(boxes.texts().back(), kSaved);
+  EXPECT_EQ(fileBytes(), original);
+  pressTeam(QStringLiteral("Bruins"));
+  EXPECT_EQ(boxes.calls.size(), 5u);
+  EXPECT_EQ(form.Label4->text(), QStringLiteral("BOSTON BRUINS"));
+}
+
 }  // namespace
 }  // namespace quarven::testing
