@@ -34,7 +34,8 @@ struct SaveResult {
 
 // Saves the window's contents for the selected team. The only state it changes is the selected
 // team's entry of `teamname`, in every save whose team name has 1 to 20 characters, and what the
-// state knows of the image: which places SAVE has written and what it wrote there.
+// state knows of the image: which places SAVE has written, what it wrote there, and what a failed
+// save could not put back.
 SaveResult runSave(RomOpener& opener, SelectedTeam& team, const SaveInput& input, Messenger& messenger);
 
 }  // namespace quarven::save
