@@ -175,8 +175,9 @@ void writeEditSeeds(const std::filesystem::path& folder) {
     return std::vector<std::uint8_t>{static_cast<std::uint8_t>((team + 27) % 28),
                                      static_cast<std::uint8_t>(team)};
   };
-  const auto withEveryEdit = [&](std::vector<std::uint8_t> script) {
-    for (const auto& edit : everyEdit) script.insert(script.end(), edit.begin(), edit.end());
+  const auto withEveryEdit = [&](std::vector<std::uint8_t> script, bool name = true) {
+    for (const auto& edit : everyEdit)
+      if (name || edit[0] != kTeamName) script.insert(script.end(), edit.begin(), edit.end());
     return script;
   };
   for (const EditSeed& seed : seeds) {
@@ -189,7 +190,7 @@ void writeEditSeeds(const std::filesystem::path& folder) {
   // Every edit saved while a write fails (the records' with team-name change off, the block's with
   // it on), put back or not, then saved again as edited or with the edits typed back; the stored
   // roster over budget; the odd team-name blocks with every edit but the name's.
-  const std::vector<std::tuple<std::string, EditSeed, std::vector<std::uint8_t>, bool>> mishaps = {
+  const std::vector<std::tuple<std::string, EditSeed, std::vector<std::uint8_t>, int>> mishaps = {
       {"write-fails-put-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 0}, true},
       {"write-fails-not-put-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 1}, true},
       {"write-fails-typed-back", seed("plain", "Kings", fuzz::kFailingWrite), {21, 3}, true},
@@ -207,18 +208,84 @@ void writeEditSeeds(const std::filesystem::path& folder) {
       {"second-writer-home", seed("plain", "Kings", fuzz::kSecondWriter), {3, 5, 0, 0x7F}, true},
       {"second-writer-away-unwritten", seed("plain", "Kings", fuzz::kSecondWriter), {4, 0, 0, 0x7F}, true},
   };
-  for (const auto& [name, seed, mishap, edited] : mishaps) {
+  // A change or a rename while SAVE asks about the second writer's (mode, then the write: place,
+  // offset, value), Kings edited in every way; SAVEs with the options toggled after one that failed
+  // and could not put back (count, options, then another program's write into a byte left half
+  // written: kind, which, value), every edit (but the team name's where noted).
+  constexpr std::uint8_t kAsked = fuzz::kSecondWriter | fuzz::kWhileAsked;
+  constexpr std::uint8_t kAfter = fuzz::kFailingWrite | fuzz::kSavesAfterFailure;
+  constexpr std::uint8_t kNamesOn = fuzz::kTeamNameChange;
+  using Script = std::vector<std::uint8_t>;
+  const std::vector<std::pair<const char*, Script>> asked = {
+      {"asked-then-line-changed-no", {3, 5, 0, 0x7F, 0, 1, 3, 0, 0xEE}},
+      {"asked-then-line-changed-yes", {3, 5, 0, 0x7F, 2, 1, 3, 0, 0xEE}},
+      {"asked-then-same-byte", {3, 5, 0, 0x7F, 0, 3, 5, 0, 0x3E}},
+      {"asked-then-renamed", {3, 5, 0, 0x7F, 3, 1, 3, 0, 0xEE}},
+      {"asked-then-renamed-unwritten", {3, 5, 0, 0x7F, 1, 4, 0, 0, 0x7F}},
+  };
+  struct After {
+    const char* name;
+    const char* image;
+    const char* team;
+    std::uint8_t flags;
+    Script mishap;
+    bool teamName = true;
+  };
+  const std::vector<After> after = {
+      {"pointers-fail-then-names-off-on", "plain", "Kings", kNamesOn, {21, 1, 2, 2, 3, 0, 0, 0, 0}},
+      {"pointers-fail-then-typed-back-off-on", "plain", "Kings", kNamesOn, {21, 3, 2, 2, 3, 0, 0, 0, 0}},
+      {"filler-block-fails-then-names-off-on",
+       "team-names-filler-ff",
+       "Bruins",
+       0,
+       {20, 3, 2, 2, 3, 0, 0, 0, 0}},
+      {"abbrev-fails-then-abbrev-off", "plain", "Kings", 0, {20, 1, 1, 0, 0, 0, 0, 0}},
+      {"records-fail-then-tried-value", "plain", "Kings", 0, {21, 3, 1, 3, 2, 3, 0, 0}},
+      {"records-fail-then-filler-block-on",
+       "team-names-filler-ff",
+       "Bruins",
+       0,
+       {21, 3, 2, 3, 1, 0, 0, 0, 0},
+       false},
+      {"records-fail-then-value-before", "plain", "Kings", 0, {21, 1, 0, 1, 3, 0, 0}},
+      {"records-fail-then-other-value", "plain", "Kings", 0, {21, 1, 0, 3, 1, 0, 0xA8}},
+      {"over-budget-fails-then-toggles",
+       "roster-over-budget",
+       "Sabres",
+       0,
+       {3, 1, 3, 0, 3, 1, 3, 0, 0, 0xA8}},
+      {"odd-record-names-fail-then-typed-back",
+       "record-length-one",
+       "Kings",
+       kNamesOn,
+       {21, 3, 2, 2, 3, 0, 0, 0, 0}},
+      {"over-budget-names-fail-then-typed-back",
+       "roster-over-budget",
+       "Sabres",
+       kNamesOn,
+       {21, 3, 1, 2, 0, 0, 0, 0}},
+  };
+  std::vector<std::tuple<std::string, EditSeed, Script, int>> later = {
+      {"asked-then-names-changed",
+       seed("team-names-on", "Bruins", kAsked),
+       {0, 100, 0, 'Q', 0, 0, 40, 0, 'Z'},
+       1}};
+  for (const auto& [name, script] : asked)
+    later.emplace_back(name, seed("plain", "Kings", kAsked), script, 1);
+  for (const After& a : after)
+    later.emplace_back(a.name, seed(a.image, a.team, kAfter | a.flags), a.mishap, a.teamName ? 1 : 2);
+  later.insert(later.end(), mishaps.begin(), mishaps.end());
+  for (const auto& [name, seed, mishap, edited] : later) {
     std::vector<std::uint8_t> script = teamsOf(seed.team);
     script.insert(script.end(), mishap.begin(), mishap.end());
-    writeSeed(folder, name, fuzz::joinEditInput(seed.image, edited ? withEveryEdit(script) : script));
+    writeSeed(folder, name,
+              fuzz::joinEditInput(seed.image, edited > 0 ? withEveryEdit(script, edited == 1) : script));
   }
   for (const char* odd : {"team-names-filler-ff", "team-names-odd-pointers", "team-names-end-at-last-byte",
                           "roster-over-budget"}) {
     const EditSeed s = seed(odd, odd == std::string("roster-over-budget") ? "Sabres" : "Canucks");
-    std::vector<std::uint8_t> script = teamsOf(s.team);
-    for (const auto& edit : everyEdit)
-      if (edit[0] != kTeamName) script.insert(script.end(), edit.begin(), edit.end());
-    writeSeed(folder, std::string(odd) + "-unnamed-edits", fuzz::joinEditInput(s.image, script));
+    writeSeed(folder, std::string(odd) + "-unnamed-edits",
+              fuzz::joinEditInput(s.image, withEveryEdit(teamsOf(s.team), false)));
   }
 }
 

@@ -5,22 +5,24 @@
 // - valid edits are saved, and only the team's own places and the team-name block change;
 // - every team loads afterwards as before, the edited team as the edits left the window;
 // - a second, unedited SAVE of the reloaded team changes no byte;
-// - a SAVE after one that failed part way (put back or not) saves what the window shows;
-// - a SAVE asks exactly when it would overwrite a byte another program changed since the load.
+// - a SAVE after one that failed part way (put back or not) saves what the window shows; SAVEs
+//   between, with the options toggled, finish the half-written places and only those
+//   (repair_checks.h);
+// - a SAVE asks exactly when it would overwrite a byte another program changed since the load, and
+//   again when it would overwrite one changed while its question was on screen (question_checks.h).
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 #include "colours/colour_model.h"
-#include "colours/colour_word_table.h"
 #include "mishaps.h"
+#include "question_checks.h"
+#include "repair_checks.h"
 #include "rom/codecs.h"
 #include "rom/team_table.h"
 #include "rom_patch.h"
-#include "save/player_record_writer.h"
 #include "save/save_stages.h"
-#include "save/save_validation.h"
 #include "save_edits.h"
 #include "save_fixture.h"
 #include "save_probe.h"
@@ -123,19 +125,6 @@ void checkSecondWriter(MemoryRom& rom, SelectedTeam& state, const save::SaveInpu
                               : "SAVE wrote over another program's byte unasked");
 }
 
-// The outcome a SAVE of the window must have: over the budget only when it writes the roster (an
-// edited one, or any after a save that could not be put back).
-save::SaveOutcome expectedOutcome(const SelectedTeam& loaded, const save::SaveInput& input,
-                                  bool recordsHalfWritten) {
-  const save::PlanResult prepared =
-      save::prepareSave(loaded, input, colours::editthecolor(input.sampleColours));
-  fuzz::require(prepared.plan.has_value(), "SAVE refused valid edits");
-  const bool writesRoster = prepared.plan->rosterEdited || recordsHalfWritten;
-  return writesRoster && save::playerRecordBytes(prepared.plan->players) > loaded.playerletterlimit
-             ? save::SaveOutcome::OverBudget
-             : save::SaveOutcome::Saved;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -162,8 +151,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const fuzz::EditedTeam edited = fuzz::applyEdits(script, load, windowAfter(load, image));
   state = load.state;
-  if (mishap.secondWriteAt) {
-    checkSecondWriter(rom, state, edited.input, *mishap.secondWriteAt, mishap.secondWriteValue);
+  if (mishap.secondWrite) {
+    checkSecondWriter(rom, state, edited.input, mishap.secondWrite->at, mishap.secondWrite->value);
+    if (mishap.whileAsked) {
+      std::copy(kept.begin(), kept.end(), rom.bytes().begin());
+      fuzz::checkChangeWhileAsked(rom, load.state, edited.input, kept, mishap);
+    }
     return 0;
   }
 
@@ -185,6 +178,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         asLoaded = fuzz::applyEdits(noEdits, load, windowAfter(load, image));
         shown = &asLoaded;
       }
+      if (image.savesAfterFailure)
+        fuzz::checkSavesAfterFailure(rom, state, {load, kept, edited.input, mishap.failingWrite}, *shown,
+                                     mishap);
     } else {
       std::copy(kept.begin(), kept.end(), rom.bytes().begin());  // no write failed: as if it never ran
       state = load.state;
@@ -192,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const save::SaveResult saved = fuzz::checkedSave(rom, state, shown->input);
-  const save::SaveOutcome expected = expectedOutcome(load.state, shown->input, half.records);
+  const save::SaveOutcome expected = fuzz::expectedOutcome(load.state, shown->input, half.records);
   fuzz::require(saved.outcome == expected, expected == save::SaveOutcome::Saved
                                                ? "SAVE did not take valid edits"
                                                : "SAVE took a roster over its budget");

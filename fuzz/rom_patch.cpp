@@ -57,6 +57,8 @@ FuzzImage decodeImage(std::span<const std::uint8_t> input, const std::vector<std
   image.abbrevChangeOn = !(flags & kAbbrevChangeOff);
   image.failingWrite = flags & kFailingWrite;
   image.secondWriter = flags & kSecondWriter;
+  image.whileAsked = flags & kWhileAsked;
+  image.savesAfterFailure = flags & kSavesAfterFailure;
   if (flags & kRawImage) {
     const auto rest = in.rest();
     image.bytes.assign(rest.begin(), rest.end());

@@ -5,7 +5,7 @@
 // load and SAVE use:
 //
 //   byte 0    flags (kRawImage, kTruncate, kTeamNameChange, kAbbrevChangeOff, kFailingWrite,
-//             kSecondWriter)
+//             kSecondWriter, kWhileAsked, kSavesAfterFailure)
 //   raw:      the rest of the input is the image
 //   patches:  [kTruncate: 3 bytes, the image's new size, little endian; it only ever shrinks]
 //             then patches: region byte, offset in the region (2 bytes), count byte, count bytes
@@ -27,6 +27,10 @@ inline constexpr std::uint8_t kAbbrevChangeOff = 0x08;  // saves run with abbrev
 // program writing into the image after the load.
 inline constexpr std::uint8_t kFailingWrite = 0x10;
 inline constexpr std::uint8_t kSecondWriter = 0x20;
+// With kSecondWriter: the other program writes again while SAVE's question is on screen.
+inline constexpr std::uint8_t kWhileAsked = 0x40;
+// With kFailingWrite: more SAVEs, with the options toggled, after the failed one.
+inline constexpr std::uint8_t kSavesAfterFailure = 0x80;
 
 struct Region {
   std::uint32_t offset;
@@ -43,6 +47,8 @@ struct FuzzImage {
   bool abbrevChangeOn = true;
   bool failingWrite = false;
   bool secondWriter = false;
+  bool whileAsked = false;
+  bool savesAfterFailure = false;
 };
 
 FuzzImage decodeImage(std::span<const std::uint8_t> input, const std::vector<std::uint8_t>& base);
