@@ -55,12 +55,13 @@ class FrameWatch : public QObject {
 
   // The frame expected around the window until it is seen.
   QMargins expected() const {
-    if (answered_) return window_->windowHandle()->frameMargins();
+    if (answered_ && window_->windowHandle()) return window_->windowHandle()->frameMargins();
     return lastFrameSeen().value_or(QMargins());
   }
 
   // Puts the frame's top-left corner at `topLeft`, taking the frame as it is expected now.
   void place(QPoint topLeft) {
+    window_->winId();
     window_->windowHandle()->installEventFilter(this);  // again, when the window is shown again
     placed_ = topLeft;
     assumed_ = expected();
