@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "platform/window_frame.h"
+
 namespace quarven::dialogs {
 
 namespace {
@@ -96,11 +98,8 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSplash::showEvent(QShowEvent* event) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
-  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    platform::centreFrameOn(this, screen->geometry());
   QWidget::showEvent(event);
 }
 

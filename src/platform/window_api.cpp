@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/window_stacking.h"
+#include "platform/window_frame.h"
 
 namespace quarven::platform {
 
@@ -31,36 +31,36 @@ QRect screenRect(QWidget* w) {
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry() : QRect();
   }
-  if (w->isWindow()) return w->frameGeometry();
+  if (w->isWindow()) return frameRect(w);
   return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
 // Extra width and height that the frame adds around a top-level window's client area.
 QSize frameExtra(QWidget* w) {
-  const QRect frame = w->frameGeometry();
-  return {frame.width() - w->width(), frame.height() - w->height()};
+  const QMargins m = frameMargins(w);
+  return {m.left() + m.right(), m.top() + m.bottom()};
 }
 
 // Puts a top-level window into the top-most band or takes it out, keeping its place and size.
 void setTopMost(QWidget* window, bool top) {
   const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, top);
-  if (askKeepAbove(window, top)) {
-    // The window manager re-orders the window it has. Qt learns the state without re-creating
-    // the window, so that a later show keeps it (Qt may pass the same request on; asked twice,
-    // the manager does it once).
+  if (window->windowFlags() == flags) return;
+  if (QWindow* native = window->windowHandle()) {
+    // Qt asks the window manager for the native window it has (on X11 by _NET_WM_STATE_ABOVE),
+    // and the widget learns the flag without making a new native window, which would lose what
+    // the old one had (its id, its place, the dialogs it owns).
     window->overrideWindowFlags(flags);
-    if (QWindow* native = window->windowHandle()) native->setFlags(flags);
+    native->setFlags(flags);
     return;
   }
-  if (window->windowFlags() == flags) return;
-  // Changing the flag re-creates the native window: keep its place, size and visibility.
-  const QPoint pos = window->pos();
-  const QSize size = window->size();
-  const bool visible = window->isVisible();
-  window->setWindowFlags(flags);
-  window->move(pos);
-  window->resize(size);
-  if (visible) window->show();
+  window->setWindowFlags(flags);  // no native window yet: the flag is taken when it is made
+}
+// A top-level window by its frame, a child window in its parent's client area.
+void moveTo(QWidget* w, int x, int y) {
+  if (w->isWindow())
+    moveFrameTo(w, {x, y});
+  else
+    w->move(x, y);
 }
 }  // namespace
 
@@ -77,7 +77,7 @@ bool SetWindowPos(HWND hwnd, std::intptr_t insertAfter, int x, int y, int cx, in
       hwnd->resize(cx, cy);
     }
   }
-  if (!(flags & SWP_NOMOVE)) hwnd->move(x, y);
+  if (!(flags & SWP_NOMOVE)) moveTo(hwnd, x, y);
   if (!(flags & SWP_NOZORDER) && insertAfter == HWND_TOP) hwnd->raise();
   return true;
 }
@@ -87,7 +87,7 @@ bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint) {
   if (hwnd->isWindow()) {
     const QSize extra = frameExtra(hwnd);
     hwnd->resize(width - extra.width(), height - extra.height());
-    hwnd->move(x, y);
+    moveFrameTo(hwnd, {x, y});
   } else {
     hwnd->setGeometry(x, y, width, height);
   }

@@ -28,14 +28,10 @@ Form1::Form1(PanelBuild panelBuild) {
   if (panelBuild == PanelBuild::WithWindow) buildPanel();
   setOuterWidth(kOuterWidth);
 
-  // Centred on the screen by its frame, which a window manager adds only when it shows the window
-  // and tells beforehand when asked.
+  // Centred on the screen by its frame, which a window manager adds only when it shows the window.
   platform::learnFrameBeforeShowing(this);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    platform::centreFrameOn(this, screen->availableGeometry());
 }
 
 Form1::~Form1() = default;

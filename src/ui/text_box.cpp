@@ -39,6 +39,12 @@ bool isUserInput(QEvent::Type type) {
       return false;
   }
 }
+// By desktop convention an Alt chord (Alt+F, the key of a menu) never types. AltGr is a modifier
+// of its own; some systems report it as Ctrl+Alt, which types too.
+bool isAltChord(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers held = key.modifiers();
+  return held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier);
+}
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
@@ -105,6 +111,14 @@ bool TextBox::event(QEvent* event) {
 void TextBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   emit gotFocus();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+  if (isAltChord(*event) && !event->text().isEmpty()) {
+    event->ignore();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {

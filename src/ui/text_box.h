@@ -7,6 +7,7 @@
 //   shows it;
 // - it can be drawn flat, with a one-pixel border;
 // - the shortcuts of its window's menus win over the box's own editing keys;
+// - a key pressed with Alt held never types (AltGr, which types characters, does);
 // - it reports when it receives the focus, for handlers that select its text;
 // - it notes whether the user changed its text since the program last cleared the mark.
 
@@ -42,6 +43,7 @@ class TextBox : public QLineEdit {
  protected:
   bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

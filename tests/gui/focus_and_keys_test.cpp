@@ -1,6 +1,7 @@
 // Focus that shows where it is and keys that act on it: the uniform tabs frame the selected caption
 // while they have the focus, a team button clicked with the mouse becomes the toolbar's stop, and
-// Return or keypad Enter press a focused SAVE once per key press.
+// Return or keypad Enter press a focused SAVE once per key press, and an Alt chord never types into
+// a box.
 
 #include <QTabBar>
 
@@ -77,6 +78,29 @@ TEST_F(FocusAndKeys, ATeamButtonClickedWithTheMouseBecomesTheToolbarStop) {
   form.Command1->setFocus(Qt::TabFocusReason);
   pressKey(form.Command1, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), bar.button(5));
+}
+
+// Alt+F and Alt+Shift+O type nothing into a name, a number or the abbreviation box; AltGr, and
+// Ctrl+Alt as some systems report it, type their characters.
+TEST_F(FocusAndKeys, AnAltChordNeverTypesIntoABoxAndAltGrDoes) {
+  startWithPanel(*this);
+  const std::pair<const char*, ui::TextBox*> boxes[] = {
+      {"Text1(0)", form.Text1[0]}, {"Text0(3)", form.Text0[3]}, {"Text12", form.Text12}};
+  for (const auto& [named, box] : boxes) {
+    const QString before = box->text();
+    box->setFocus(Qt::TabFocusReason);  // the whole text selected, as a user's next key replaces it
+    pressKey(box, Qt::Key_F, Qt::AltModifier, QStringLiteral("f"));
+    pressKey(box, Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("O"));
+    EXPECT_EQ(box->text(), before) << named;
+    EXPECT_FALSE(box->userEdited()) << named;
+  }
+  ui::TextBox* name = form.Text1[0];
+  name->setFocus(Qt::TabFocusReason);
+  name->end(false);
+  const QString before = name->text();
+  pressKey(name, Qt::Key_Q, Qt::GroupSwitchModifier, QStringLiteral("@"));
+  pressKey(name, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("E"));
+  EXPECT_EQ(name->text(), before + QStringLiteral("@E"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
 namespace quarven::testing {
 
@@ -16,9 +17,26 @@ std::string editorBinary() {
 }
 }  // namespace
 
+std::vector<std::string> windowManagers() {
+  const char* chosen = std::getenv("QUARVEN_WM_TESTS_MANAGERS");
+  std::istringstream names(chosen && *chosen ? chosen : "openbox icewm");
+  std::vector<std::string> managers;
+  for (std::string name; names >> name;) managers.push_back(name);
+  return managers;
+}
+
+::testing::AssertionResult centred(const Rect& inner, const Rect& outer) {
+  // Twice the gaps: a gap of half a pixel is as centred as an odd difference allows.
+  const int dx = 2 * (inner.x - outer.x) - (outer.width - inner.width);
+  const int dy = 2 * (inner.y - outer.y) - (outer.height - inner.height);
+  if (std::abs(dx) <= 2 && std::abs(dy) <= 2) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << inner << " is off the centre of " << outer << " by " << dx / 2.0 << ", " << dy / 2.0;
+}
+
 void EditorSession::SetUp() {
   std::string whyNot;
-  session = XSession::start(whyNot);
+  session = XSession::start(GetParam(), whyNot);
   if (!session) GTEST_SKIP() << "No desktop with a window manager for this check: " << whyNot;
   windows.emplace(session->connection(), session->root());
   const auto folder = rom.path().parent_path();
@@ -79,7 +97,9 @@ std::optional<xcb_window_t> EditorSession::ownedWindow(const std::string& title)
 }
 
 bool EditorSession::waitUntilActive(xcb_window_t window) {
-  return waitFor([&] { return windows->active() == window; });
+  // xfwm4, started on its own, says so late in _NET_ACTIVE_WINDOW, at once in the window's state.
+  return waitFor(
+      [&] { return windows->active() == window || windows->hasState(window, "_NET_WM_STATE_FOCUSED"); });
 }
 
 bool EditorSession::stackedAbove(xcb_window_t upper, xcb_window_t lower) const {
@@ -105,6 +125,15 @@ bool EditorSession::answerOpenDialog() {
     if (waitFor([&] { return !findDialog(); }, 3s)) return true;
   }
   return false;
+}
+
+bool EditorSession::answerMessage() {
+  std::optional<xcb_window_t> message;
+  if (!waitFor([&] { return (message = ownedWindow(kEditorTitle)).has_value(); }, 5s) ||
+      !waitUntilActive(*message))
+    return false;
+  press({"Return"});
+  return waitFor([&] { return !ownedWindow(kEditorTitle); });
 }
 
 Rect EditorSession::onScreen(const TwipsRect& control) const {

@@ -2,7 +2,8 @@
 // The real editor on a desktop with a window manager, driven as a user drives it: keys and clicks
 // through the X server (xdotool), the open dialog answered with the name of a synthetic image in
 // the editor's working folder, and what it shows read back through the window manager and the
-// screen's pixels. Each test gets its own X server, window manager and editor.
+// screen's pixels. Each test gets its own X server, window manager and editor; a test runs once
+// under each window manager of windowManagers().
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "synthetic_rom.h"
 #include "temp_rom_file.h"
@@ -25,7 +27,14 @@ struct TwipsRect {
   int left, top, width, height;
 };
 
-class EditorSession : public ::testing::Test {
+// openbox, and icewm, whose title bar is of another height and whose panel takes room from the
+// screen; QUARVEN_WM_TESTS_MANAGERS="openbox fluxbox xfwm4 mutter kwin" names others.
+std::vector<std::string> windowManagers();
+
+// Whether the frame `inner` is centred on `outer`, to the pixel either way.
+::testing::AssertionResult centred(const Rect& inner, const Rect& outer);
+
+class EditorSession : public ::testing::TestWithParam<std::string> {
  protected:
   static constexpr const char* kOpenDialogTitle = "Open A SNES QUARVEN Rom.";
   static constexpr const char* kEditorTitle = "QUARVEN EDITOR";
@@ -52,6 +61,8 @@ class EditorSession : public ::testing::Test {
   std::optional<xcb_window_t> ownedWindow(const std::string& title) const;
   // Waits for the open dialog, types the image's name into it and accepts it.
   bool answerOpenDialog();
+  // Waits for a message box of the editor and presses its OK button with Return.
+  bool answerMessage();
   // The screen rectangle of a control of the main window.
   Rect onScreen(const TwipsRect& control) const;
   // The share of a control's pixels, a border's width in from its edge, that show the colour.

@@ -62,6 +62,29 @@ std::string readDisplayNumber(int fd, std::chrono::milliseconds timeout) {
   }
   return text.substr(0, text.find('\n'));
 }
+
+// How a window manager is started on its own, without the session it usually comes with: those
+// that keep their settings through D-Bus get a bus of their own.
+std::vector<std::string> managerCommand(const std::string& name) {
+  if (name == "xfwm4") return {"dbus-run-session", "xfwm4"};
+  if (name == "kwin") return {"dbus-run-session", "kwin_x11"};
+  if (name == "mutter") return {"mutter", "--x11", "--replace"};
+  return {name};
+}
+
+// Whether a window manager has taken the screen: its check window names itself and it lists the
+// states.
+bool managing(xcb_connection_t* c, xcb_window_t root) {
+  using namespace platform::x11;
+  return managerSupports(c, root, knownAtom(c, "_NET_WM_STATE_ABOVE"));
+}
+
+// Whether the window manager has said which part of the screen it leaves to windows (a panel takes
+// the rest), where it says so at all.
+bool workAreaTold(xcb_connection_t* c, xcb_window_t root) {
+  using namespace platform::x11;
+  return !property32(c, root, knownAtom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL).empty();
+}
 }  // namespace
 
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
@@ -100,7 +123,7 @@ bool runProgram(const std::vector<std::string>& argv, const std::vector<std::str
   return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::unique_ptr<XSession> XSession::start(std::string& whyNot) {
+std::unique_ptr<XSession> XSession::start(const std::string& windowManager, std::string& whyNot) {
   std::unique_ptr<XSession> session(new XSession);
   int fds[2];
   if (pipe(fds) != 0) {
@@ -127,16 +150,13 @@ std::unique_ptr<XSession> XSession::start(std::string& whyNot) {
   session->root_ = xcb_setup_roots_iterator(xcb_get_setup(session->connection_)).data->root;
 
   session->windowManager_ =
-      std::make_unique<ChildProcess>(std::vector<std::string>{"openbox"}, session->environment());
-  xcb_connection_t* c = session->connection_;
-  const bool managing = session->windowManager_->started() && waitFor([&] {
-                          return platform::x11::managerSupports(
-                              c, session->root_, platform::x11::knownAtom(c, "_NET_WM_STATE_ABOVE"));
-                        });
-  if (!managing) {
-    whyNot = "openbox could not start on " + session->display_;
+      std::make_unique<ChildProcess>(managerCommand(windowManager), session->environment());
+  if (!session->windowManager_->started() ||
+      !waitFor([&] { return managing(session->connection_, session->root_); })) {
+    whyNot = windowManager + " could not start on " + session->display_;
     return nullptr;
   }
+  waitFor([&] { return workAreaTold(session->connection_, session->root_); }, 1s);  // before Qt reads it
   return session;
 }
 

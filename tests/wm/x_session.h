@@ -1,6 +1,7 @@
 #pragma once
-// A desktop as users have one: an X server (Xvfb, on a display it picks itself) with the openbox
-// window manager, and the programs a test starts on it. Everything started ends with the object.
+// A desktop as users have one: an X server (Xvfb, on a display it picks itself) with a window
+// manager (openbox, icewm, ...), and the programs a test starts on it. Everything started ends with
+// the object.
 
 #include <sys/types.h>
 #include <xcb/xcb.h>
@@ -43,8 +44,9 @@ bool runProgram(const std::vector<std::string>& argv, const std::vector<std::str
 
 class XSession {
  public:
-  // Starts Xvfb and openbox; null, with the reason in `whyNot`, when either cannot start.
-  static std::unique_ptr<XSession> start(std::string& whyNot);
+  // Starts Xvfb and the window manager of that name; null, with the reason in `whyNot`, when either
+  // cannot start.
+  static std::unique_ptr<XSession> start(const std::string& windowManager, std::string& whyNot);
   ~XSession();
 
   const std::string& display() const { return display_; }

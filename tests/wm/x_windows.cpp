@@ -15,7 +15,28 @@ std::ostream& operator<<(std::ostream& os, const Rect& r) {
 }
 
 std::vector<xcb_window_t> XWindows::stacking() const {
-  return property32(c_, root_, knownAtom(c_, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW);
+  auto order = property32(c_, root_, knownAtom(c_, "_NET_CLIENT_LIST_STACKING"), XCB_ATOM_WINDOW);
+  if (!order.empty()) return order;
+  // A manager that lists the property without setting it (xfwm4): the managed windows in the
+  // order the X server stacks their frames, the root's children.
+  order = property32(c_, root_, knownAtom(c_, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
+  const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c_, xcb_query_tree(c_, root_), nullptr));
+  if (!tree) return order;
+  const xcb_window_t* top = xcb_query_tree_children(tree.get());
+  const std::vector<xcb_window_t> frames(top, top + xcb_query_tree_children_length(tree.get()));
+  const auto place = [&](xcb_window_t window) {
+    return std::ranges::find(frames, frameOf(window)) - frames.begin();
+  };
+  std::ranges::stable_sort(order, {}, place);
+  return order;
+}
+
+xcb_window_t XWindows::frameOf(xcb_window_t window) const {
+  for (;;) {
+    const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c_, xcb_query_tree(c_, window), nullptr));
+    if (!tree || tree->parent == root_ || tree->parent == XCB_WINDOW_NONE) return window;
+    window = tree->parent;
+  }
 }
 
 std::string XWindows::title(xcb_window_t window) const {
@@ -70,6 +91,12 @@ Rect XWindows::frameRect(xcb_window_t window) const {
 
 Rect XWindows::screen() const {
   return clientRect(root_);
+}
+
+Rect XWindows::workArea() const {
+  const auto area = property32(c_, root_, knownAtom(c_, "_NET_WORKAREA"), XCB_ATOM_CARDINAL);
+  if (area.size() < 4) return screen();
+  return {int(area[0]), int(area[1]), int(area[2]), int(area[3])};
 }
 
 std::vector<Rgb> XWindows::pixels(const Rect& r) const {

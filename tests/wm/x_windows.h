@@ -42,11 +42,17 @@ class XWindows {
   Rect clientRect(xcb_window_t window) const;
   Rect frameRect(xcb_window_t window) const;
   Rect screen() const;
+  // The part of the screen the window manager leaves to windows (no panel); the screen when it
+  // does not say.
+  Rect workArea() const;
 
   // The colours the screen shows in a rectangle, row by row.
   std::vector<Rgb> pixels(const Rect& r) const;
 
  private:
+  // The window's ancestor that is a child of the root: the frame the manager put it in.
+  xcb_window_t frameOf(xcb_window_t window) const;
+
   xcb_connection_t* c_;
   xcb_window_t root_;
 };
