@@ -55,6 +55,7 @@ void setTopMost(QWidget* window, bool top) {
   }
   window->setWindowFlags(flags);  // no native window yet: the flag is taken when it is made
 }
+
 // A top-level window by its frame, a child window in its parent's client area.
 void moveTo(QWidget* w, int x, int y) {
   if (w->isWindow())
